@@ -1,0 +1,49 @@
+# Entry points: `make run` builds and starts the clock, `make test` builds
+# everything and runs every test. Both install what they need first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+NATIVE := $(BUILD)/native
+WIN32_DIR := $(BUILD)/win32
+WIN64_DIR := $(BUILD)/win64
+
+.PHONY: all deps native win32 win64 test test-native test-wine run bench fuzz format clean
+
+all: native win32 win64
+
+deps:
+	@bash scripts/install-deps.sh
+
+native: deps
+	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+win32: deps
+	@cmake -S . -B $(WIN32_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	@cmake --build $(WIN32_DIR) -j $(JOBS)
+
+win64: deps
+	@cmake -S . -B $(WIN64_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+	@cmake --build $(WIN64_DIR) -j $(JOBS) --target Vantrel
+
+test-native: native
+	@ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+
+test-wine: win32
+	@ctest --test-dir $(WIN32_DIR) --output-on-failure
+
+test: all
+	@bash scripts/check-format.sh
+	@bash scripts/check-binaries.sh $(WIN32_DIR)/Vantrel.exe $(WIN64_DIR)/Vantrel.exe
+	@ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+	@ctest --test-dir $(WIN32_DIR) --output-on-failure
+
+run: win32
+	@bash scripts/run-clock.sh $(WIN32_DIR)
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,51 @@
+# Windows build (mingw-w64 or MSVC): the program, its framework layer and the
+# Windows-bound tests that run under Wine.
+
+if(NOT MSVC)
+  # Only system DLLs at run time.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 WINVER=0x0501)
+
+file(GLOB_RECURSE VANTREL_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
+list(FILTER VANTREL_WIN_SOURCES EXCLUDE REGEX "/src/app/")
+add_library(vantrel_win STATIC ${VANTREL_WIN_SOURCES})
+target_include_directories(vantrel_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(vantrel_win PUBLIC vantrel_core user32 gdi32 shell32 version comctl32)
+vantrel_target_options(vantrel_win)
+
+# Resources of the program: every .rc under src/forms.
+file(GLOB VANTREL_FORM_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/forms/*.rc)
+include(cmake/Resources.cmake OPTIONAL)
+
+add_executable(Vantrel WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${VANTREL_FORM_RESOURCES})
+target_link_libraries(Vantrel PRIVATE vantrel_win)
+vantrel_target_options(Vantrel)
+
+# GoogleTest for the Windows test programs.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# One test program per file under tests/win, each with the program's resources.
+file(GLOB VANTREL_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*Test.cpp)
+foreach(test_source ${VANTREL_WIN_TESTS})
+  get_filename_component(test_name ${test_source} NAME_WE)
+  add_executable(${test_name} ${test_source} ${VANTREL_FORM_RESOURCES})
+  target_include_directories(${test_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+  target_link_libraries(${test_name} PRIVATE vantrel_win GTest::gtest_main)
+  vantrel_target_options(${test_name})
+  add_test(NAME wine.${test_name}
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/harness/run-wine-test.sh ${CMAKE_BINARY_DIR}
+                   $<TARGET_FILE:${test_name}>)
+  set_tests_properties(wine.${test_name} PROPERTIES TIMEOUT 400 RUN_SERIAL ON)
+endforeach()
+
+# End-to-end tests drive the real program under Wine and Xvfb.
+file(GLOB VANTREL_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
+foreach(test_script ${VANTREL_E2E_TESTS})
+  get_filename_component(test_name ${test_script} NAME_WE)
+  add_test(NAME e2e.${test_name}
+           COMMAND bash ${test_script} ${CMAKE_BINARY_DIR} $<TARGET_FILE:Vantrel>)
+  set_tests_properties(e2e.${test_name} PROPERTIES TIMEOUT 400 RUN_SERIAL ON)
+endforeach()
