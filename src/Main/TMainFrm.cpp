@@ -1,0 +1,168 @@
+#include "Main/TMainFrm.h"
+
+#include <windows.h>
+
+#include "Main/ClockSizeRules.h"
+#include "Main/TimeText.h"
+#include "config/ColorName.h"
+#include "config/SettingsPath.h"
+#include "config/TIniFile.h"
+#include "framework/Application.h"
+#include "framework/Label.h"
+#include "framework/ModulePath.h"
+#include "framework/SystemTimeSource.h"
+#include "framework/Timer.h"
+#include "framework/WindowDC.h"
+
+namespace vantrel {
+
+TMainFrm* MainFrm = nullptr;
+
+namespace {
+
+constexpr const char* kSection = "System";
+constexpr std::size_t kMaxFaceBytes = 31;
+
+std::string SettingsPath() { return SettingsPathForModule(ModulePath()); }
+
+int ScreenPixelsPerInch() {
+  const WindowDC screen(nullptr);
+  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
+}
+
+std::optional<std::string> RegionalTimeSeparator() {
+  char separator[8] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, separator, sizeof separator) == 0) {
+    return std::nullopt;
+  }
+  return std::string(separator);
+}
+
+}  // namespace
+
+TMainFrm::TMainFrm(Component* owner) : TMainFrm(owner, SystemTimeSource::Instance()) {}
+
+TMainFrm::TMainFrm(Component* owner, TimeSource& clock) : Win32Form(owner), clock_(clock) {
+  // The layout: window settings first, then the components in order.
+  SetCaption("MainFrm");
+  SetColor(clNone);
+  SetTransparentColor(true);
+  SetAlphaBlendValue(0);
+  onShow = [this] { FormShow(); };
+
+  Clock_Timer = new Timer(this, 1000);
+  Clock_Timer->onTimer = [this] { Clock_TimerTimer(); };
+
+  timeText = new Label(this);
+  timeText->SetFont({"ＭＳ Ｐゴシック", 12, clWindowText, false, false, SHIFTJIS_CHARSET});
+  timeText->SetColor(clNone);  // the window's colour: keyed out with the background
+  timeText->SetCaption("timeText");
+
+  for (MouseEvents* events : {&mouse, &timeText->mouse}) {
+    events->onDown = [this](MouseButton button, int x, int y) { timeText2MouseDown(button, x, y); };
+    events->onMove = [this](int x, int y) { timeText2MouseMove(x, y); };
+    events->onUp = [this](MouseButton button, int x, int y) { timeText2MouseUp(button, x, y); };
+  }
+  LoadedComponents();
+
+  dispFontName.clear();
+  dispFontColor.clear();
+  LoadConfig();
+  ApplyFont();
+  UpdateTime();
+  const Extent size = InitialClockSize({timeText->Width(), timeText->Height()});
+  SetWidth(size.width);
+  SetHeight(size.height);
+  SetLeft(posX);
+  SetTop(posY);
+}
+
+TMainFrm::~TMainFrm() {
+  if (MainFrm == this) MainFrm = nullptr;
+}
+
+void TMainFrm::CreateParams(WindowParams& params) {
+  params.style = WS_POPUP;
+  params.exStyle = WS_EX_TOPMOST;
+  // Owned by the hidden application window, so the clock has no taskbar entry.
+  params.owner = App().Handle();
+}
+
+void TMainFrm::UpdateTime() {
+  const std::string text =
+      FormatTimeText(dispFormat, clock_.Now(), TimeSeparatorFromSetting(RegionalTimeSeparator()));
+  timeText->SetCaption(" ");
+  timeText->SetWidth(0);
+  timeText->Invalidate();
+  Invalidate();
+  timeText->SetCaption(text);
+  timeText->Invalidate();
+  if (const auto width = MidnightClockWidth(clock_.Now(), timeText->Width())) SetWidth(*width);
+}
+
+void TMainFrm::ApplyFont() {
+  LabelFont font = timeText->Font();
+  if (!dispFontName.empty()) font.face = dispFontName.substr(0, kMaxFaceBytes);
+  font.height = CharacterHeightForPoints(dispFontSize, ScreenPixelsPerInch());
+  timeText->SetFont(font);
+  // Face and size stay applied when the colour is not usable.
+  font.color = ColorFromName(dispFontColor);
+  font.bold = dispFontStyle == 1 || dispFontStyle == 3;
+  font.underline = dispFontStyle == 2 || dispFontStyle == 3;
+  timeText->SetFont(font);
+  const Extent grown =
+      ClockSizeAfterFontChange({Width(), Height()}, {timeText->Width(), timeText->Height()});
+  if (grown.height != Height()) SetHeight(grown.height);
+  if (grown.width != Width()) SetWidth(grown.width);
+}
+
+void TMainFrm::Clock_TimerTimer() { UpdateTime(); }
+
+void TMainFrm::FormShow() { ShowWindow(App().Handle(), SW_HIDE); }
+
+void TMainFrm::LoadConfig() {
+  const TIniFile ini(SettingsPath());
+  posX = ini.ReadInteger(kSection, "LastPositX", 0);
+  posY = ini.ReadInteger(kSection, "LastPositY", 0);
+  dispFormat = ini.ReadInteger(kSection, "DispFormat", 0);
+  dispFontName = ini.ReadString(kSection, "DispFontName", "Terminal");
+  dispFontSize = ini.ReadInteger(kSection, "DispFontSize", 14);
+  dispFontColor = ini.ReadString(kSection, "DispFontColor", "clWhite");
+  dispFontStyle = ini.ReadInteger(kSection, "DispFontStyle", 2);
+}
+
+void TMainFrm::SaveConfig(std::int32_t x, std::int32_t y) {
+  TIniFile ini(SettingsPath());
+  ini.WriteInteger(kSection, "LastPositX", x);
+  ini.WriteInteger(kSection, "LastPositY", y);
+  ini.WriteString(kSection, "DispFontName", dispFontName);
+  ini.WriteInteger(kSection, "DispFontSize", dispFontSize);
+  // A colour the clock cannot read back would stop every later start, so the
+  // file keeps the last usable one.
+  if (IsColorName(dispFontColor)) ini.WriteString(kSection, "DispFontColor", dispFontColor);
+  ini.WriteInteger(kSection, "DispFontStyle", dispFontStyle);
+  ini.WriteInteger(kSection, "DispFormat", dispFormat);
+}
+
+void TMainFrm::timeText2MouseDown(MouseButton, int x, int y) {
+  drag_.Press(x, y);
+  Clock_Timer->SetEnabled(false);
+}
+
+void TMainFrm::timeText2MouseMove(int x, int y) {
+  if (const auto shift = drag_.Move(x, y)) {
+    SetLeft(Left() + shift->dx);
+    SetTop(Top() + shift->dy);
+    timeText->Repaint();
+  }
+}
+
+void TMainFrm::timeText2MouseUp(MouseButton, int x, int y) {
+  const Offset shift = drag_.Release(x, y);
+  SetLeft(Left() + shift.dx);
+  SetTop(Top() + shift.dy);
+  Clock_Timer->SetEnabled(true);
+  SaveConfig(Left(), Top());
+}
+
+}  // namespace vantrel

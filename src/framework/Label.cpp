@@ -1,0 +1,92 @@
+#include "framework/Label.h"
+
+#include <algorithm>
+
+#include "framework/SelectedObject.h"
+#include "framework/Win32Color.h"
+#include "framework/Win32Form.h"
+#include "framework/WindowDC.h"
+
+namespace vantrel {
+
+Label::Label(Win32Form* parent) : Component(parent), parent_(parent) {
+  parent_->controls_.push_back(this);
+  SetFont(font_);
+}
+
+Label::~Label() {
+  auto& controls = parent_->controls_;
+  controls.erase(std::remove(controls.begin(), controls.end(), this), controls.end());
+}
+
+void Label::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  AdjustSize();
+  Invalidate();
+}
+
+void Label::SetFont(const LabelFont& font) {
+  font_ = font;
+  LOGFONTA description{};
+  description.lfHeight = -font_.height;  // a character height, not a cell height
+  description.lfWeight = font_.bold ? FW_BOLD : FW_NORMAL;
+  description.lfUnderline = font_.underline ? TRUE : FALSE;
+  description.lfCharSet = font_.charset;
+  description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  // Smoothed edges would mix the text colour with the keyed-out fill.
+  description.lfQuality = NONANTIALIASED_QUALITY;
+  description.lfPitchAndFamily = DEFAULT_PITCH;
+  lstrcpynA(description.lfFaceName, font_.face.c_str(), LF_FACESIZE);
+  fontHandle_.Reset(CreateFontIndirectA(&description));
+  AdjustSize();
+  Invalidate();
+}
+
+void Label::SetColor(TColor color) {
+  color_ = color;
+  Invalidate();
+}
+
+void Label::SetWidth(int width) {
+  Invalidate();
+  width_ = width;
+  Invalidate();
+}
+
+void Label::AdjustSize() {
+  const WindowDC screen(nullptr);
+  const SelectedObject font(screen.Get(), fontHandle_.Get());
+  RECT extent{0, 0, 0, 0};
+  DrawTextA(screen.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  Invalidate();
+  width_ = extent.right - extent.left;
+  height_ = extent.bottom - extent.top;
+  Invalidate();
+}
+
+void Label::Invalidate() {
+  if (!parent_->HandleAllocated()) return;
+  const RECT area{left_, top_, left_ + width_, top_ + height_};
+  InvalidateRect(parent_->Hwnd(), &area, FALSE);
+}
+
+void Label::Repaint() {
+  Invalidate();
+  parent_->Update();
+}
+
+void Label::Paint(HDC dc) {
+  RECT area{left_, top_, left_ + width_, top_ + height_};
+  const GdiObject<HBRUSH> fill(CreateSolidBrush(ColorRefFor(color_)));
+  FillRect(dc, &area, fill.Get());
+  const SelectedObject font(dc, fontHandle_.Get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColorRefFor(font_.color));
+  DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
+            DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+}
+
+}  // namespace vantrel
