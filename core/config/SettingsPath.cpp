@@ -12,8 +12,8 @@ constexpr bool IsSeparator(char c) { return c == '\\' || c == ':'; }
 }  // namespace
 
 std::string SettingsPathForModule(std::string_view modulePath) {
-  std::optional<std::size_t> separator;       // the last "\" or ":" that is a character of its own
-  bool separatorFollowsSeparator = false;     // the character before it is a single-byte "\" or ":"
+  std::optional<std::size_t> separator;    // the last "\" or ":" that is a character of its own
+  bool separatorFollowsSeparator = false;  // the character before it is a single-byte "\" or ":"
   bool previousWasSeparator = false;
   for (std::size_t i = 0; i < modulePath.size(); ++i) {
     const char c = modulePath[i];

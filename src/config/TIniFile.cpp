@@ -26,7 +26,13 @@ std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) {
-  if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str())) {
+  // A read-only file is refused up front: a privileged account could otherwise
+  // write through the attribute on some file systems.
+  const DWORD attributes = GetFileAttributesA(path_.c_str());
+  const bool readOnly =
+      attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+  if (readOnly ||
+      !WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str())) {
     throw EIniFileException(path_ + " に書き込めません");
   }
 }

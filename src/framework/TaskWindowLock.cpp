@@ -3,8 +3,7 @@
 namespace vantrel {
 
 TaskWindowLock::TaskWindowLock(HWND except) : except_(except) {
-  EnumThreadWindows(GetCurrentThreadId(), &TaskWindowLock::Collect,
-                    reinterpret_cast<LPARAM>(this));
+  EnumThreadWindows(GetCurrentThreadId(), &TaskWindowLock::Collect, reinterpret_cast<LPARAM>(this));
   for (HWND window : disabled_) EnableWindow(window, FALSE);
 }
 

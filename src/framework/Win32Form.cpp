@@ -75,10 +75,9 @@ void Win32Form::CreateHandle() {
   static const WindowClass windowClass("VantrelForm", &Win32Form::Procedure, CS_DBLCLKS);
   WindowParams params;
   CreateParams(params);
-  CreateWindowExA(params.exStyle, windowClass.Name(), caption_.c_str(), params.style,
-                  bounds_.left, bounds_.top, bounds_.right - bounds_.left,
-                  bounds_.bottom - bounds_.top, params.owner, nullptr, GetModuleHandleA(nullptr),
-                  this);
+  CreateWindowExA(params.exStyle, windowClass.Name(), caption_.c_str(), params.style, bounds_.left,
+                  bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
+                  params.owner, nullptr, GetModuleHandleA(nullptr), this);
   if (!handle_) throw Exception("Error creating window");
   ApplyOwnLayering();
 }
@@ -126,7 +125,8 @@ void Win32Form::SetBounds(int left, int top, int width, int height) {
 void Win32Form::Show() {
   ShowWindow(Hwnd(), SW_SHOW);
   // A form shown on top of the others, as a freshly shown window is.
-  SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+  SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
 void Win32Form::Hide() {
@@ -287,7 +287,8 @@ LRESULT Win32Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* created = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* created =
+        static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     created->handle_ = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }

@@ -16,11 +16,11 @@ TEST(TimeText, FormatsTwentyFourAndTwelveHours) {
     const char* text;
   };
   const Case cases[] = {
-      {0, At(9, 5, 3), "9:05:03"},        {0, At(0, 0, 0), "0:00:00"},
-      {0, At(23, 59, 59), "23:59:59"},    {0, At(10, 0, 0), "10:00:00"},
-      {1, At(21, 5, 3), "9:05:03 PM"},    {2, At(21, 5, 3), "9:05:03 PM"},
-      {-1, At(21, 5, 3), "9:05:03 PM"},   {1, At(0, 0, 0), "12:00:00 AM"},
-      {1, At(12, 0, 0), "12:00:00 PM"},   {1, At(11, 59, 59), "11:59:59 AM"},
+      {0, At(9, 5, 3), "9:05:03"},      {0, At(0, 0, 0), "0:00:00"},
+      {0, At(23, 59, 59), "23:59:59"},  {0, At(10, 0, 0), "10:00:00"},
+      {1, At(21, 5, 3), "9:05:03 PM"},  {2, At(21, 5, 3), "9:05:03 PM"},
+      {-1, At(21, 5, 3), "9:05:03 PM"}, {1, At(0, 0, 0), "12:00:00 AM"},
+      {1, At(12, 0, 0), "12:00:00 PM"}, {1, At(11, 59, 59), "11:59:59 AM"},
       {1, At(13, 0, 1), "1:00:01 PM"},
   };
   for (const Case& c : cases) {
@@ -81,7 +81,7 @@ TEST(DragTracker, ShortDragJumpsOnRelease) {
   drag.Press(3, 3);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(drag.Move(-40 - i, -50), std::nullopt);
   EXPECT_EQ(drag.Release(-45, -50), (Offset{-48, -53}));  // negative client coordinates
-  EXPECT_EQ(drag.moveCount(), 6);  // kept until the next press
+  EXPECT_EQ(drag.moveCount(), 6);                         // kept until the next press
   drag.Press(1, 1);
   EXPECT_EQ(drag.moveCount(), 0);
 }

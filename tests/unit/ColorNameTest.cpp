@@ -81,8 +81,9 @@ TEST(ColorName, TableHoldsEveryRowInOrder) {
 
 TEST(ColorName, AcceptsAnyCaseAndIntegerTexts) {
   const std::pair<const char*, TColor> cases[] = {
-      {"clwhite", 0xFFFFFF}, {"CLWHITE", 0xFFFFFF}, {"16777215", 0xFFFFFF},
-      {"$FFFFFF", 0xFFFFFF}, {"$0000FF", 0x0000FF}, {"CLRED", 0x0000FF},
+      {"clwhite", 0xFFFFFF},          {"CLWHITE", 0xFFFFFF},
+      {"16777215", 0xFFFFFF},         {"$FFFFFF", 0xFFFFFF},
+      {"$0000FF", 0x0000FF},          {"CLRED", 0x0000FF},
       {"clbtnface", SystemColor(15)}, {"-1", -1},
   };
   for (const auto& [name, value] : cases) EXPECT_EQ(ColorFromName(name), value) << name;

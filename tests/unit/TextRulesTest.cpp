@@ -12,9 +12,9 @@ TEST(ErrorDisplayText, AppendsAPeriodAfterCharactersAboveIt) {
       {"", ""},
       {"abc", "abc."},
       {"ends.", "ends."},
-      {"ends!", "ends!"},          // '!' sorts below '.'
-      {"ends-", "ends-"},          // '-' too
-      {"ends/", "ends/."},         // '/' sorts above
+      {"ends!", "ends!"},   // '!' sorts below '.'
+      {"ends-", "ends-"},   // '-' too
+      {"ends/", "ends/."},  // '/' sorts above
       {"'White' は整数ではありません", "'White' は整数ではありません."},
       {"ア", "ア."},  // a double-byte character whose trail byte is 'A'
   };
