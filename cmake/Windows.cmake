@@ -41,6 +41,14 @@ foreach(test_source ${VANTREL_WIN_TESTS})
   set_tests_properties(wine.${test_name} PROPERTIES TIMEOUT 400 RUN_SERIAL ON)
 endforeach()
 
+# Small console tools that the end-to-end tests use to look at the program's windows.
+file(GLOB VANTREL_TEST_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tools/*.cpp)
+foreach(tool_source ${VANTREL_TEST_TOOLS})
+  get_filename_component(tool_name ${tool_source} NAME_WE)
+  add_executable(${tool_name} ${tool_source})
+  vantrel_target_options(${tool_name})
+endforeach()
+
 # End-to-end tests drive the real program under Wine and Xvfb.
 file(GLOB VANTREL_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
 foreach(test_script ${VANTREL_E2E_TESTS})

@@ -1,0 +1,90 @@
+# Helpers for end-to-end tests of the real program. Source wine-env.sh first,
+# then this, then call e2e_setup BUILD_DIR EXE.
+
+e2e_setup() {
+  vantrel_setup "$1"
+  E2E_EXE=$2
+  E2E_TOOLS=$VANTREL_BUILD_DIR
+  E2E_SHOTS="$VANTREL_BUILD_DIR/e2e-shots"
+  mkdir -p "$E2E_SHOTS"
+  E2E_FAILURES=0
+  vantrel_start_display || exit 1
+  xsetroot -solid "${E2E_ROOT_COLOUR:-#3070a0}"
+}
+
+# A fresh folder with a copy of the program; prints the folder.
+e2e_install() {
+  dirname "$(vantrel_sandbox_copy "$E2E_EXE")"
+}
+
+# Starts the program in FOLDER in the background; its exit code lands in
+# FOLDER/exit-code when it ends.
+e2e_start() {
+  local folder=$1
+  rm -f "$folder/exit-code"
+  (cd "$folder" && wine ./Vantrel.exe >/dev/null 2>&1; echo $? >"$folder/exit-code") &
+}
+
+e2e_exit_code() {
+  local folder=$1
+  vantrel_wait_for "${2:-20}" test -s "$folder/exit-code" || {
+    echo timeout
+    return
+  }
+  cat "$folder/exit-code"
+}
+
+e2e_probe() {
+  wine "$E2E_TOOLS/probe.exe" "$@" 2>/dev/null | iconv -f CP932 -t UTF-8 | tr -d '\r'
+}
+
+# Waits until a visible X window with exactly this name exists; prints its id.
+e2e_window() {
+  local name=$1 seconds=${2:-20} id=""
+  local deadline=$((SECONDS + seconds))
+  while [ $SECONDS -lt $deadline ]; do
+    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && break
+    sleep 0.2
+  done
+  echo "$id"
+  [ -n "$id" ]
+}
+
+e2e_screenshot() {
+  local file="$E2E_SHOTS/$1.png"
+  import -window root -screen "$file.ppm.png" 2>/dev/null
+  convert "$file.ppm.png" -depth 8 "$file"
+  rm -f "$file.ppm.png"
+  echo "$file"
+}
+
+# The colour of one pixel of a screenshot, as "#RRGGBB".
+e2e_pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 -format '#%[hex:p{0,0}]' info:- | cut -c1-7
+}
+
+e2e_check() {
+  local what=$1
+  shift
+  if "$@"; then
+    echo "ok: $what"
+  else
+    echo "FAILED: $what"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+  fi
+}
+
+e2e_finish() {
+  echo "screenshots: $E2E_SHOTS"
+  [ "$E2E_FAILURES" -eq 0 ]
+}
+
+e2e_has_window() {
+  e2e_window "$@" >/dev/null
+}
+
+# True when a child of the window TITLE reads exactly TEXT.
+e2e_window_says() {
+  e2e_probe text "$1" | cut -f2- | grep -qxF "$2"
+}
