@@ -22,10 +22,15 @@ add_executable(Vantrel WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${VANTREL_FORM
 target_link_libraries(Vantrel PRIVATE vantrel_win)
 vantrel_target_options(Vantrel)
 
-# GoogleTest for the Windows test programs.
+# The Windows test programs need GoogleTest's sources; without them (a plain
+# Windows checkout) only the program is built.
+set(VANTREL_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(NOT EXISTS ${VANTREL_GTEST_SOURCE}/CMakeLists.txt)
+  return()
+endif()
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${VANTREL_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # One test program per file under tests/win, each with the program's resources.
 file(GLOB VANTREL_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*Test.cpp)
