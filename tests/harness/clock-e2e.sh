@@ -88,3 +88,34 @@ e2e_has_window() {
 e2e_window_says() {
   e2e_probe text "$1" | cut -f2- | grep -qxF "$2"
 }
+
+# Bounds of a window as "LEFT TOP RIGHT BOTTOM".
+e2e_bounds() {
+  e2e_probe rect "$1" | cut -d' ' -f1-4
+}
+
+# The first pixel of COLOUR (e.g. "#FFFFFF") inside LEFT TOP RIGHT BOTTOM of a
+# screenshot, as "X Y" in screen coordinates; nothing when there is none.
+e2e_find_pixel() {
+  local shot=$1 colour=$2 left=$3 top=$4 right=$5 bottom=$6
+  convert "$shot" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage -depth 8 txt:- |
+    grep -m1 -i " $colour" | sed -E "s/^([0-9]+),([0-9]+):.*/\1 \2/" |
+    { read -r x y && [ -n "$x" ] && echo "$((x + left)) $((y + top))"; }
+}
+
+# The distinct colours inside LEFT TOP RIGHT BOTTOM of a screenshot, one per line.
+e2e_colours() {
+  local shot=$1 left=$2 top=$3 right=$4 bottom=$5
+  convert "$shot" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage -depth 8 \
+    -format %c histogram:info:- | grep -oE '#[0-9A-Fa-f]{6}' | tr a-f A-F | sort -u
+}
+
+# True once the screen differs from the screenshot FILE (within SECONDS).
+e2e_screen_changes_from() {
+  local reference=$1 seconds=${2:-5}
+  vantrel_wait_for "$seconds" bash -c "import -window root -screen '$reference.now.png' 2>/dev/null &&
+    ! cmp -s <(convert '$reference' -depth 8 rgb:-) <(convert '$reference.now.png' -depth 8 rgb:-)"
+  local changed=$?
+  rm -f "$reference.now.png"
+  return $changed
+}
