@@ -2,8 +2,10 @@
 # Windows-bound tests that run under Wine.
 
 if(NOT MSVC)
-  # Only system DLLs at run time.
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  # Only system DLLs at run time; unused code and symbols left out.
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections
+                   $<$<CONFIG:Release>:-s>)
 endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0501 WINVER=0x0501)
 
