@@ -1,0 +1,69 @@
+#include "framework/PopupMenu.h"
+
+#include "framework/Form.h"
+
+namespace vantrel {
+
+PopupMenu::PopupMenu(Component* owner)
+    : Component(owner),
+      menu_(CreatePopupMenu()),
+      // Top-level, so that it can own the menu when no form does.
+      window_(
+          [this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+            if (message != WM_COMMAND) return false;
+            Choose(LOWORD(wParam));
+            return true;
+          },
+          false) {}
+
+void PopupMenu::Add(const std::string& caption, std::function<void()> onClick) {
+  clickHandlers_.push_back(std::move(onClick));
+  AppendMenuA(menu_.get(), MF_STRING, CommandOf(Count() - 1), caption.c_str());
+}
+
+void PopupMenu::AddSeparator() {
+  clickHandlers_.emplace_back();
+  AppendMenuA(menu_.get(), MF_SEPARATOR, 0, nullptr);
+}
+
+int PopupMenu::Count() const { return static_cast<int>(clickHandlers_.size()); }
+
+bool PopupMenu::Enabled(int index) const {
+  const UINT state = GetMenuState(menu_.get(), static_cast<UINT>(index), MF_BYPOSITION);
+  return state != static_cast<UINT>(-1) && (state & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+void PopupMenu::Enable(int index) { SetEnabled(index, true); }
+
+void PopupMenu::Disable(int index) { SetEnabled(index, false); }
+
+void PopupMenu::SetEnabled(int index, bool enabled) {
+  EnableMenuItem(menu_.get(), static_cast<UINT>(index),
+                 MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void PopupMenu::Popup(int x, int y) {
+  const HWND owner = OwnerWindow();
+  const UINT command = static_cast<UINT>(
+      TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x,
+                     y, 0, owner, nullptr));
+  // Without a message after the menu, a menu opened from the notification
+  // area does not open again at the next click (it closes at once).
+  PostMessageA(owner, WM_NULL, 0, 0);
+  if (command != 0) PostMessageA(window_.Handle(), WM_COMMAND, command, 0);
+}
+
+void PopupMenu::Choose(UINT command) {
+  const std::size_t index = command - 1;
+  if (command == 0 || index >= clickHandlers_.size() || !clickHandlers_[index]) return;
+  // A copy: the handler may rebuild or destroy the menu.
+  const std::function<void()> onClick = clickHandlers_[index];
+  onClick();
+}
+
+HWND PopupMenu::OwnerWindow() const {
+  if (auto* form = dynamic_cast<Form*>(Owner())) return reinterpret_cast<HWND>(form->Handle());
+  return window_.Handle();
+}
+
+}  // namespace vantrel
