@@ -5,8 +5,10 @@ JOBS ?= $(shell nproc)
 NATIVE := $(BUILD)/native
 WIN32_DIR := $(BUILD)/win32
 WIN64_DIR := $(BUILD)/win64
+FUZZ_DIR := $(BUILD)/fuzz
+FUZZ_SECONDS ?= 300
 
-.PHONY: all deps native win32 win64 test test-native test-wine run bench fuzz format clean
+.PHONY: all deps native win32 win64 fuzz-build test test-native test-wine run bench fuzz format clean
 
 all: native win32 win64
 
@@ -27,6 +29,16 @@ win64: deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
 	@cmake --build $(WIN64_DIR) -j $(JOBS) --target Vantrel
 
+# Fuzz targets: a short run inside `make test`, a longer one through `make fuzz`.
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DVANTREL_FUZZ=ON -DVANTREL_SANITIZE=ON \
+	  -DVANTREL_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz: fuzz-build
+	@ctest --test-dir $(FUZZ_DIR) --output-on-failure
+
 test-native: native
 	@ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
 
@@ -34,8 +46,10 @@ test-wine: win32
 	@ctest --test-dir $(WIN32_DIR) --output-on-failure
 
 test: all
+	@$(MAKE) --no-print-directory fuzz-build FUZZ_SECONDS=8
 	@bash scripts/check-format.sh
 	@bash scripts/check-binaries.sh $(WIN32_DIR)/Vantrel.exe $(WIN64_DIR)/Vantrel.exe
+	@ctest --test-dir $(FUZZ_DIR) --output-on-failure
 	@ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
 	@ctest --test-dir $(WIN32_DIR) --output-on-failure
 

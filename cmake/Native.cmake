@@ -1,4 +1,9 @@
-# Native build: the portable logic and its unit tests.
+# Native build: the portable logic and its unit tests, or its fuzz targets.
+if(VANTREL_FUZZ)
+  include(cmake/Fuzz.cmake)
+  return()
+endif()
+
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 if(VANTREL_SANITIZE)
