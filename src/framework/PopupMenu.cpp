@@ -47,8 +47,8 @@ void PopupMenu::Popup(int x, int y) {
   const UINT command = static_cast<UINT>(
       TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x,
                      y, 0, owner, nullptr));
-  // Without a message after the menu, a menu opened from the notification
-  // area does not open again at the next click (it closes at once).
+  // Workaround: the owner needs a message after the menu, or a menu opened
+  // from the notification area closes at once the next time it opens.
   PostMessageA(owner, WM_NULL, 0, 0);
   if (command != 0) PostMessageA(window_.Handle(), WM_COMMAND, command, 0);
 }
