@@ -53,6 +53,10 @@ test: all
 	@ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
 	@ctest --test-dir $(WIN32_DIR) --output-on-failure
 
+bench: win32 win64
+	@cmake --build $(WIN32_DIR) --target reference_clock
+	@bash bench/run.sh $(WIN32_DIR)
+
 run: win32
 	@bash scripts/run-clock.sh $(WIN32_DIR)
 

@@ -24,6 +24,11 @@ add_executable(Vantrel WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${VANTREL_FORM
 target_link_libraries(Vantrel PRIVATE vantrel_win)
 vantrel_target_options(Vantrel)
 
+# The minimal clock the benchmarks compare the program with.
+add_executable(reference_clock WIN32 EXCLUDE_FROM_ALL
+               ${CMAKE_SOURCE_DIR}/bench/reference/reference_clock.cpp)
+vantrel_target_options(reference_clock)
+
 # The Windows test programs need GoogleTest's sources; without them (a plain
 # Windows checkout) only the program is built.
 set(VANTREL_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")

@@ -1,0 +1,58 @@
+// The cheapest clock worth the name, for comparison: the time once a second in
+// a borderless, top-most window whose background colour is keyed out.
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr COLORREF kKey = RGB(1, 2, 3);
+char timeText[16] = "";
+
+LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER: {
+      SYSTEMTIME now;
+      GetLocalTime(&now);
+      std::snprintf(timeText, sizeof timeText, "%d:%02d:%02d", now.wHour, now.wMinute,
+                    now.wSecond);
+      InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      const HDC dc = BeginPaint(window, &paint);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, RGB(255, 255, 255));
+      TextOutA(dc, 0, 0, timeText, lstrlenA(timeText));
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = Procedure;
+  windowClass.hInstance = instance;
+  windowClass.hbrBackground = CreateSolidBrush(kKey);
+  windowClass.lpszClassName = "ReferenceClock";
+  RegisterClassA(&windowClass);
+  const HWND window =
+      CreateWindowExA(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW, "ReferenceClock",
+                      "ReferenceClock", WS_POPUP, 0, 0, 160, 40, nullptr, nullptr, instance, nullptr);
+  SetLayeredWindowAttributes(window, kKey, 255, LWA_COLORKEY);
+  SendMessageA(window, WM_TIMER, 0, 0);
+  SetTimer(window, 1, 1000, nullptr);
+  ShowWindow(window, SW_SHOW);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}
