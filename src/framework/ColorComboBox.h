@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/HostedComboBox.h"
+#include "framework/PickerControls.h"
 
 namespace vantrel {
 
@@ -13,7 +14,7 @@ namespace vantrel {
 // the full names.
 class ColorComboBox final : public HostedComboBox {
  public:
-  static constexpr const char* kClassName = "VantrelColorComboBox";
+  static constexpr const char* kClassName = COLOR_COMBOBOX_CLASS;
   // Registers the window class once; returns its name.
   static const char* Register();
   static ColorComboBox* FromHandle(HWND window) {

@@ -9,6 +9,7 @@
 
 #include "Pref/FontFaceList.h"
 #include "framework/HostedComboBox.h"
+#include "framework/PickerControls.h"
 #include "framework/OwnedWindow.h"
 
 namespace vantrel {
@@ -18,7 +19,7 @@ namespace vantrel {
 // shows a sample in the highlighted face.
 class FontComboBox final : public HostedComboBox {
  public:
-  static constexpr const char* kClassName = "VantrelFontComboBox";
+  static constexpr const char* kClassName = FONT_COMBOBOX_CLASS;
   static const char* Register();
   static FontComboBox* FromHandle(HWND window) {
     return ControlWindow::FromHandle<FontComboBox>(window);

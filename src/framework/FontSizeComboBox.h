@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/HostedComboBox.h"
+#include "framework/PickerControls.h"
 
 namespace vantrel {
 
@@ -16,7 +17,7 @@ class FontComboBox;
 // control, an empty text or a size outside 1..999 becomes 10.
 class FontSizeComboBox final : public HostedComboBox {
  public:
-  static constexpr const char* kClassName = "VantrelFontSizeComboBox";
+  static constexpr const char* kClassName = FONT_SIZE_COMBOBOX_CLASS;
   static const char* Register();
   static FontSizeComboBox* FromHandle(HWND window) {
     return ControlWindow::FromHandle<FontSizeComboBox>(window);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/IndicatorButton.h"
+#include "framework/PickerControls.h"
 
 namespace vantrel {
 
@@ -13,7 +14,7 @@ namespace vantrel {
 // Only the checked one is a tab stop.
 class RadioButton final : public IndicatorButton {
  public:
-  static constexpr const char* kClassName = "VantrelRadioButton";
+  static constexpr const char* kClassName = RADIO_BUTTON_CLASS;
   static const char* Register();
   static RadioButton* FromHandle(HWND window) {
     return ControlWindow::FromHandle<RadioButton>(window);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,48 +32,66 @@ inline std::string TextOf(HWND window) {
   return text;
 }
 
-// Watches, from a thread timer, for the standard error boxes (caption
-// "Vantrel") this thread shows; records each one's text and closes it. The
-// timer runs inside the box's own modal loop.
+// Calls `tick` every `intervalMs` on this thread, from whatever message loop
+// turns (modal loops included), for the lifetime of the object.
+class ThreadTimer final {
+ public:
+  ThreadTimer(UINT intervalMs, std::function<void()> tick)
+      : tick_(std::move(tick)), id_(SetTimer(nullptr, 0, intervalMs, &Fire)) {
+    Running()[id_] = this;
+  }
+  ~ThreadTimer() {
+    KillTimer(nullptr, id_);
+    Running().erase(id_);
+  }
+  ThreadTimer(const ThreadTimer&) = delete;
+  ThreadTimer& operator=(const ThreadTimer&) = delete;
+
+ private:
+  static std::map<UINT_PTR, ThreadTimer*>& Running() {
+    static std::map<UINT_PTR, ThreadTimer*> timers;
+    return timers;
+  }
+  static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD) {
+    const auto timer = Running().find(id);
+    if (timer != Running().end()) timer->second->tick_();
+  }
+
+  std::function<void()> tick_;
+  UINT_PTR id_;
+};
+
+// Watches for the standard error boxes (caption "Vantrel") that this thread
+// shows; records each one's text and closes it. It looks from a timer, which
+// runs inside the box's own modal loop.
 class ErrorBoxWatcher final {
  public:
-  ErrorBoxWatcher() {
-    current = this;
-    timer_ = SetTimer(nullptr, 0, 20, &Tick);
-  }
-  ~ErrorBoxWatcher() {
-    KillTimer(nullptr, timer_);
-    current = nullptr;
-  }
-  ErrorBoxWatcher(const ErrorBoxWatcher&) = delete;
-  ErrorBoxWatcher& operator=(const ErrorBoxWatcher&) = delete;
-
   const std::vector<std::string>& Texts() const { return texts_; }
 
  private:
   // The message text of a message box.
   static constexpr int kTextId = 0xFFFF;
 
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), &Inspect, 0);
-  }
-  static BOOL CALLBACK Inspect(HWND window, LPARAM) {
+  static BOOL CALLBACK Inspect(HWND window, LPARAM context) {
+    auto* self = reinterpret_cast<ErrorBoxWatcher*>(context);
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
     const HWND text = GetDlgItem(window, kTextId);
-    if (current && IsWindowVisible(window) && lstrcmpA(className, "#32770") == 0 && text &&
-        TextOf(window) == "Vantrel" && window != current->closing_) {
-      current->texts_.push_back(TextOf(text));
-      current->closing_ = window;
+    if (IsWindowVisible(window) && lstrcmpA(className, "#32770") == 0 && text &&
+        TextOf(window) == "Vantrel" && window != self->closing_) {
+      self->texts_.push_back(TextOf(text));
+      self->closing_ = window;
       PostMessageA(window, WM_COMMAND, IDOK, 0);
     }
     return TRUE;
   }
 
-  static inline ErrorBoxWatcher* current = nullptr;
-  UINT_PTR timer_ = 0;
   HWND closing_ = nullptr;  // told to close already
   std::vector<std::string> texts_;
+  ThreadTimer timer_{20, [this] {
+                       EnumThreadWindows(GetCurrentThreadId(), &Inspect,
+                                         reinterpret_cast<LPARAM>(this));
+                     }};
 };
 
 }  // namespace vantrel
