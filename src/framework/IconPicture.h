@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "framework/DialogControls.h"
+#include "framework/PaintedControl.h"
+
+namespace vantrel {
+
+// Shows the icon resource that its window text names ("#1" for id 1), at the
+// control's own size, over a background that shows through.
+class IconPicture final : public PaintedControl {
+ public:
+  static constexpr const char* kClassName = ICON_PICTURE_CLASS;
+
+  static const char* Register();
+  static IconPicture* FromHandle(HWND window) {
+    return ControlWindow::FromHandle<IconPicture>(window);
+  }
+
+  explicit IconPicture(HWND handle);
+
+  // The icon shown, null when the named resource does not exist.
+  HICON Icon() const { return icon_.get(); }
+
+ protected:
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PaintContent(HDC dc) override;
+
+ private:
+  struct IconDestroyer {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+  };
+
+  void LoadNamedIcon();
+
+  std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer> icon_;
+};
+
+}  // namespace vantrel
