@@ -25,7 +25,7 @@ LRESULT ControlWindow::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM
     try {
       std::unique_ptr<ControlWindow> control = make(window);
       if (!SetPropA(window, kObjectProperty, control.get())) return FALSE;
-      control.release();  // owned by the window from now on
+      static_cast<void>(control.release());  // owned by the window from now on
     } catch (...) {
       App().HandleException();
       return FALSE;  // the window is not created

@@ -1,6 +1,5 @@
 #include "framework/IndicatorButton.h"
 
-#include "framework/PaintScope.h"
 #include "framework/Win32Color.h"
 
 namespace vantrel {
@@ -8,12 +7,12 @@ namespace vantrel {
 void IndicatorButton::SetChecked(bool checked) {
   if (checked == checked_) return;
   checked_ = checked;
-  InvalidateRect(Handle(), nullptr, TRUE);
+  Invalidate();
 }
 
 void IndicatorButton::SetMarkColor(TColor color) {
   markColor_ = ColorRefFor(color);
-  InvalidateRect(Handle(), nullptr, TRUE);
+  Invalidate();
 }
 
 RECT IndicatorButton::IndicatorRect(const RECT& client) {
@@ -22,52 +21,31 @@ RECT IndicatorButton::IndicatorRect(const RECT& client) {
   return {left, top, left + kIndicatorSize, top + kIndicatorSize};
 }
 
-void IndicatorButton::Paint() {
-  const PaintScope paint(Handle());
-  RECT client;
-  GetClientRect(Handle(), &client);
-  FillRect(paint.Dc(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  DrawIndicator(paint.Dc(), client);
-  if (GetFocus() == Handle()) DrawFocusRect(paint.Dc(), &client);
+void IndicatorButton::PaintContent(HDC dc) {
+  const RECT client{0, 0, Width(), Height()};
+  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawIndicator(dc, client);
+  if (GetFocus() == Handle()) DrawFocusRect(dc, &client);
 }
 
 LRESULT IndicatorButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return TRUE;
     case WM_GETDLGCODE:
       return DLGC_WANTCHARS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      InvalidateRect(Handle(), nullptr, TRUE);
+      Invalidate();
       return 0;
     case WM_LBUTTONDOWN:
       SetFocus(Handle());
-      SetCapture(Handle());
-      pressed_ = true;
-      return 0;
-    case WM_LBUTTONUP: {
-      if (!pressed_) return 0;
-      pressed_ = false;
-      ReleaseCapture();
-      RECT client;
-      GetClientRect(Handle(), &client);
-      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (PtInRect(&client, at)) Clicked();
-      return 0;
-    }
-    case WM_CAPTURECHANGED:
-      pressed_ = false;
-      return 0;
+      break;
     case WM_CHAR:
       if (wParam == ' ') Clicked();
       return 0;
     default:
-      return ControlWindow::WndProc(message, wParam, lParam);
+      break;
   }
+  return PaintedControl::WndProc(message, wParam, lParam);
 }
 
 }  // namespace vantrel
