@@ -92,29 +92,19 @@ std::string DialogForm::Caption() const {
   return text;
 }
 
-int DialogForm::Left() const {
+RECT DialogForm::Bounds() const {
   RECT bounds;
   GetWindowRect(handle_, &bounds);
-  return bounds.left;
+  return bounds;
 }
 
-int DialogForm::Top() const {
-  RECT bounds;
-  GetWindowRect(handle_, &bounds);
-  return bounds.top;
-}
+int DialogForm::Left() const { return Bounds().left; }
 
-int DialogForm::Width() const {
-  RECT bounds;
-  GetWindowRect(handle_, &bounds);
-  return bounds.right - bounds.left;
-}
+int DialogForm::Top() const { return Bounds().top; }
 
-int DialogForm::Height() const {
-  RECT bounds;
-  GetWindowRect(handle_, &bounds);
-  return bounds.bottom - bounds.top;
-}
+int DialogForm::Width() const { return Bounds().right - Bounds().left; }
+
+int DialogForm::Height() const { return Bounds().bottom - Bounds().top; }
 
 void DialogForm::SetPlace(int left, int top) {
   SetWindowPos(handle_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -66,6 +66,7 @@ class DialogForm : public Component {
 
  private:
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  RECT Bounds() const;
   void CenterOnScreen();
   void ApplyFont(const DialogLayout::FontSpec& spec);
 

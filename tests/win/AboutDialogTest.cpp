@@ -14,6 +14,7 @@
 #include "forms/MakerTexts.h"
 #include "forms/ResourceIds.h"
 #include "framework/Application.h"
+#include "framework/DialogControls.h"
 #include "framework/GdiObject.h"
 #include "framework/HyperlinkLabel.h"
 #include "framework/IconPicture.h"
@@ -468,6 +469,97 @@ TEST_F(AboutDialogTest, APressOnTheLinkOpensItsTarget) {
   EXPECT_TRUE(SendMessageA(link->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link->Handle()),
                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
   EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
+}
+
+// Settings of the dialog controls that the About dialog leaves off and the
+// Preferences dialog uses: the panel's bevel, the hover image, a label's click.
+class DialogControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    application_.Initialize();
+    parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  void TearDown() override { DestroyWindow(parent_); }
+
+  HWND Create(const char* className, DWORD style, const RECT& bounds) {
+    return CreateWindowExA(0, className, "Caption", WS_CHILD | WS_VISIBLE | style, bounds.left,
+                           bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                           parent_, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+
+  Application application_;
+  HWND parent_ = nullptr;
+};
+
+unsigned SystemColour(int index) {
+  const COLORREF colour = GetSysColor(index);
+  return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
+TEST_F(DialogControlsTest, ThePanelBevelIsRaisedAndOptional) {
+  for (bool bevel : {false, true}) {
+    SCOPED_TRACE(bevel);
+    const HWND panel =
+        Create(StripedPanel::Register(), bevel ? STRIPED_PANEL_BEVEL : 0, {0, 0, 60, 40});
+    const ClientPixels pixels(panel);
+    EXPECT_EQ(pixels.At(0, 0),
+              bevel ? SystemColour(COLOR_BTNHIGHLIGHT) : Grey(StripedPanel::kStripeGreys[0]));
+    EXPECT_EQ(pixels.At(59, 39),
+              bevel ? SystemColour(COLOR_BTNSHADOW) : Grey(StripedPanel::kStripeGreys[3]));
+    EXPECT_EQ(pixels.At(5, 5), Grey(StripedPanel::kStripeGreys[1]));
+    DestroyWindow(panel);
+  }
+}
+
+// Handles messages until `done` holds or five seconds have passed.
+bool PumpUntil(const std::function<bool()>& done) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > 5000) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  }
+  return true;
+}
+
+TEST_F(DialogControlsTest, TheHoverImageFollowsThePointerWhenAskedFor) {
+  using Look = SkinnedButton::Look;
+  const HWND handle = Create(SkinnedButton::Register(), SKINNED_BUTTON_RED | SKINNED_BUTTON_HOVER,
+                             {10, 10, 82, 34});
+  SkinnedButton* button = SkinnedButton::FromHandle(handle);
+  ASSERT_NE(button, nullptr);
+  POINT over{30, 12};
+  ClientToScreen(handle, &over);
+  SetCursorPos(over.x, over.y);
+  SendMessageA(handle, WM_MOUSEMOVE, 0, ClientPoint(30, 12));
+  EXPECT_EQ(button->CurrentLook(), Look::Hover);
+  SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(30, 12));
+  EXPECT_EQ(button->CurrentLook(), Look::Pressed);
+  SendMessageA(handle, WM_LBUTTONUP, 0, ClientPoint(30, 12));
+  EXPECT_EQ(button->CurrentLook(), Look::Hover);
+  SetCursorPos(0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return button->CurrentLook() == Look::Normal; }));
+}
+
+TEST_F(DialogControlsTest, ALabelTracksClicksOnlyWithAHandler) {
+  const HWND handle = Create(ShadowLabel::Register(), 0, {10, 40, 70, 55});
+  ShadowLabel* label = ShadowLabel::FromHandle(handle);
+  ASSERT_NE(label, nullptr);
+  SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(5, 5));
+  EXPECT_EQ(GetCapture(), nullptr);
+  SendMessageA(handle, WM_LBUTTONUP, 0, ClientPoint(5, 5));
+
+  int clicks = 0;
+  label->onClick = [&] { ++clicks; };
+  for (int releaseX : {5, 200}) {  // over the label, then off it
+    SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(5, 5));
+    EXPECT_EQ(GetCapture(), handle);
+    SendMessageA(handle, WM_LBUTTONUP, 0, ClientPoint(releaseX, 5));
+  }
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
 }  // namespace
