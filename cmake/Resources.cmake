@@ -7,8 +7,8 @@ set(VANTREL_FORMS_BINARY ${CMAKE_BINARY_DIR}/forms)
 
 # The version record, from the version numbers of the top CMakeLists.txt.
 string(REPLACE "." "," VANTREL_VERSION_COMMAS ${VANTREL_FILE_VERSION})
-set(VANTREL_BUILD_NOTE "Built with ${CMAKE_CXX_COMPILER_ID} ${CMAKE_CXX_COMPILER_VERSION} \
-for ${CMAKE_SYSTEM_PROCESSOR} (${CMAKE_BUILD_TYPE})")
+set(VANTREL_BUILD_NOTE "Built with ${CMAKE_CXX_COMPILER_ID} C++ for ${CMAKE_SYSTEM_PROCESSOR} Windows, \
+${CMAKE_BUILD_TYPE}")
 configure_file(${VANTREL_FORMS_SOURCE}/Version.rc.in ${VANTREL_FORMS_BINARY}/Version.rc @ONLY)
 
 # The icon and the button skins are drawn from readable sources whenever

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <utility>
 #include <vector>
 
 #include "framework/MemoryDC.h"
