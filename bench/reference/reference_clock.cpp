@@ -14,8 +14,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_TIMER: {
       SYSTEMTIME now;
       GetLocalTime(&now);
-      std::snprintf(timeText, sizeof timeText, "%d:%02d:%02d", now.wHour, now.wMinute,
-                    now.wSecond);
+      std::snprintf(timeText, sizeof timeText, "%d:%02d:%02d", now.wHour, now.wMinute, now.wSecond);
       InvalidateRect(window, nullptr, TRUE);
       return 0;
     }
@@ -45,9 +44,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.hbrBackground = CreateSolidBrush(kKey);
   windowClass.lpszClassName = "ReferenceClock";
   RegisterClassA(&windowClass);
-  const HWND window =
-      CreateWindowExA(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW, "ReferenceClock",
-                      "ReferenceClock", WS_POPUP, 0, 0, 160, 40, nullptr, nullptr, instance, nullptr);
+  const HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW,
+                                      "ReferenceClock", "ReferenceClock", WS_POPUP, 0, 0, 160, 40,
+                                      nullptr, nullptr, instance, nullptr);
   SetLayeredWindowAttributes(window, kKey, 255, LWA_COLORKEY);
   SendMessageA(window, WM_TIMER, 0, 0);
   SetTimer(window, 1, 1000, nullptr);

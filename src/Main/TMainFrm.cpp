@@ -2,17 +2,28 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "Main/ClockSizeRules.h"
+#include "About/TAboutFrm.h"
+#include "LayeredForm/TLayeredForm.h"
+#include "LayeredForm/Win32LayeredFormPlatform.h"
 #include "Main/TimeText.h"
+#include "Pref/TPrefFrm.h"
 #include "config/ColorName.h"
 #include "config/SettingsPath.h"
 #include "config/TIniFile.h"
+#include "forms/ResourceIds.h"
 #include "framework/Application.h"
 #include "framework/Label.h"
 #include "framework/ModulePath.h"
+#include "framework/PopupMenu.h"
 #include "framework/SystemTimeSource.h"
 #include "framework/Timer.h"
+#include "framework/TrayIcon.h"
 #include "framework/WindowDC.h"
+#include "tray/DateText.h"
+#include "version/TProjectRcVersion.h"
 
 namespace vantrel {
 
@@ -30,13 +41,7 @@ int ScreenPixelsPerInch() {
   return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
-std::optional<std::string> RegionalTimeSeparator() {
-  char separator[8] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, separator, sizeof separator) == 0) {
-    return std::nullopt;
-  }
-  return std::string(separator);
-}
+constexpr char kDateAndTimeSettings[] = "control.exe timedate.cpl";
 
 }  // namespace
 
@@ -45,18 +50,43 @@ TMainFrm::TMainFrm(Component* owner) : TMainFrm(owner, SystemTimeSource::Instanc
 TMainFrm::TMainFrm(Component* owner, TimeSource& clock) : Win32Form(owner), clock_(clock) {
   // The layout: window settings first, then the components in order.
   SetCaption("MainFrm");
+  SetLeft(194);
+  SetTop(107);
+  SetWidth(167);
+  SetHeight(75);
+  // The background is clNone, and clNone is what gets keyed out.
   SetColor(clNone);
   SetTransparentColor(true);
   SetAlphaBlendValue(0);
   onShow = [this] { FormShow(); };
 
+  LayeredForm1 = new TLayeredForm(this, Win32LayeredFormPlatform::Instance());
+  LayeredForm1->SetAlpha(255);
+  LayeredForm1->SetColorKey(clNone);
+  LayeredForm1->SetLayerType(ltColorKey);
+
   Clock_Timer = new Timer(this, 1000);
   Clock_Timer->onTimer = [this] { Clock_TimerTimer(); };
+
+  PopMenu = new PopupMenu(this);
+  PopMenu->Add("Preferences(&P)", [this] { PreferencesP1Click(); });
+  PopMenu->AddSeparator();
+  PopMenu->Add("Quit(&Q)", [this] { QuitQ1Click(); });
+  PopMenu->AddSeparator();
+  PopMenu->Add("About(&A)", [this] { About1Click(); });
+  onContextPopup = [this](int x, int y) { PopMenu->Popup(x, y); };
+
+  TrayIcon = new vantrel::TrayIcon(this);
+  TrayIcon->LoadIconResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
+  TrayIcon->SetHint("zuzo_2");
+  TrayIcon->onClick = [this](TrayButton, TrayShift, int, int) { RxTrayIcon1Click(); };
+  TrayIcon->onMouseMove = [this](TrayShift, int, int) { TrayIconMouseMove(); };
 
   timeText = new Label(this);
   timeText->SetFont({"ＭＳ Ｐゴシック", 12, clWindowText, false, false, SHIFTJIS_CHARSET});
   timeText->SetColor(clNone);  // the window's colour: keyed out with the background
   timeText->SetCaption("timeText");
+  timeText->mouse.onDoubleClick = [this] { timeText2DblClick(); };
 
   for (MouseEvents* events : {&mouse, &timeText->mouse}) {
     events->onDown = [this](MouseButton button, int x, int y) { timeText2MouseDown(button, x, y); };
@@ -75,6 +105,8 @@ TMainFrm::TMainFrm(Component* owner, TimeSource& clock) : Win32Form(owner), cloc
   SetHeight(size.height);
   SetLeft(posX);
   SetTop(posY);
+  const auto version = std::make_unique<TProjectRcVersion>();
+  version->GetFileVersion(versionText, sizeof versionText);  // stays empty when unreadable
 }
 
 TMainFrm::~TMainFrm() {
@@ -89,8 +121,7 @@ void TMainFrm::CreateParams(WindowParams& params) {
 }
 
 void TMainFrm::UpdateTime() {
-  const std::string text =
-      FormatTimeText(dispFormat, clock_.Now(), TimeSeparatorFromSetting(RegionalTimeSeparator()));
+  const std::string text = FormatTimeText(dispFormat, clock_.Now(), locale_.TimeSeparator());
   timeText->SetCaption(" ");
   timeText->SetWidth(0);
   timeText->Invalidate();
@@ -164,5 +195,35 @@ void TMainFrm::timeText2MouseUp(MouseButton, int x, int y) {
   Clock_Timer->SetEnabled(true);
   SaveConfig(Left(), Top());
 }
+
+void TMainFrm::timeText2DblClick() {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  char commandLine[sizeof kDateAndTimeSettings];
+  lstrcpyA(commandLine, kDateAndTimeSettings);  // the call may write into it
+  if (CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process)) {
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+  }
+}
+
+void TMainFrm::RxTrayIcon1Click() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  SetForegroundWindow(Hwnd());
+  PopMenu->Popup(cursor.x, cursor.y);
+}
+
+void TMainFrm::TrayIconMouseMove() {
+  TrayIcon->SetHint(FormatDateText(clock_.Now(), locale_.DateSeparator()));
+}
+
+void TMainFrm::QuitQ1Click() { Close(); }
+
+void TMainFrm::PreferencesP1Click() { RunDialog(PrefFrm, kPreferencesItem); }
+
+void TMainFrm::About1Click() { RunDialog(AboutFrm, kAboutItem, std::string_view(versionText)); }
 
 }  // namespace vantrel

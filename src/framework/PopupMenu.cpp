@@ -44,6 +44,11 @@ void PopupMenu::SetEnabled(int index, bool enabled) {
 
 void PopupMenu::Popup(int x, int y) {
   const HWND owner = OwnerWindow();
+  // Workaround: a menu closed by a click elsewhere can leave a cancel request
+  // queued for its owner, which would end the next menu before it shows.
+  MSG stale;
+  while (PeekMessageA(&stale, owner, WM_CANCELMODE, WM_CANCELMODE, PM_REMOVE)) {
+  }
   const UINT command = static_cast<UINT>(
       TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x,
                      y, 0, owner, nullptr));

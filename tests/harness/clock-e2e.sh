@@ -119,3 +119,63 @@ e2e_screen_changes_from() {
   rm -f "$reference.now.png"
   return $changed
 }
+
+# The centre of the first icon in Wine's own notification area, as "X Y",
+# once the icon is drawn there.
+e2e_tray_icon() {
+  local left top deadline=$((SECONDS + 20)) shot
+  while [ $SECONDS -lt $deadline ]; do
+    read -r left top _ <<<"$(e2e_probe client "Wine System Tray")"
+    if [ -n "$left" ]; then
+      shot=$(e2e_screenshot tray)
+      if [ "$(e2e_colours "$shot" "$((left + 2))" "$((top + 2))" "$((left + 18))" "$((top + 18))" | wc -l)" -gt 2 ]; then
+        echo "$((left + 10)) $((top + 10))"
+        return 0
+      fi
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
+# A single click with BUTTON on the notification icon at X Y. Two clicks on
+# the icon within the double-click time make a double-click, which opens
+# nothing, so a click waits that long after the one before.
+e2e_click_icon() {
+  local button=$1 x=$2 y=$3
+  sleep 0.6
+  xdotool mousemove "$x" "$y" click "$button"
+}
+
+e2e_menu_open() {
+  vantrel_wait_for "${1:-10}" bash -c "wine '$E2E_TOOLS/probe.exe' menu >/dev/null 2>&1"
+}
+
+e2e_menu_closed() {
+  vantrel_wait_for "${1:-10}" bash -c "! wine '$E2E_TOOLS/probe.exe' menu >/dev/null 2>&1"
+}
+
+# Closes the open menu the way a user would: a click away from it.
+e2e_dismiss_menu() {
+  xdotool mousemove 1200 750 click 1
+  e2e_menu_closed
+}
+
+# True when no menu opens within SECONDS.
+e2e_no_menu_for() {
+  ! e2e_menu_open "$1"
+}
+
+# Whether a row of the open menu (by its offset from the menu's top) shows
+# black text: an enabled item does, a greyed one does not.
+e2e_menu_row_is_black() {
+  local row=$1 left top right bottom shot
+  read -r left top right bottom <<<"$(e2e_probe menu)"
+  shot=$(e2e_screenshot menu-row)
+  e2e_colours "$shot" "$((left + 4))" "$((top + row - 8))" "$((right - 4))" "$((top + row + 8))" |
+    grep -qx '#000000'
+}
+
+e2e_menu_row_is_grey() {
+  ! e2e_menu_row_is_black "$1"
+}

@@ -1,5 +1,6 @@
 // Looks at and pokes the windows of a running program for the end-to-end
-// tests: `probe text TITLE`, `probe rect TITLE`, `probe close TITLE`.
+// tests: `probe text TITLE`, `probe rect TITLE`, `probe client TITLE`,
+// `probe close TITLE`, and `probe menu` for the open popup menu's bounds.
 // Output is in the system code page.
 #include <windows.h>
 
@@ -27,8 +28,16 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "menu") == 0) {
+    const HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return 1;
+    RECT bounds{};
+    GetWindowRect(menu, &bounds);
+    std::printf("%ld %ld %ld %ld\n", bounds.left, bounds.top, bounds.right, bounds.bottom);
+    return 0;
+  }
   if (argc < 3) {
-    std::fprintf(stderr, "usage: probe text|rect|close TITLE\n");
+    std::fprintf(stderr, "usage: probe text|rect|client|close TITLE, or probe menu\n");
     return 2;
   }
   const HWND window = FindTopLevel(argv[2]);
@@ -42,6 +51,13 @@ int main(int argc, char** argv) {
                 bounds.right, bounds.bottom, IsWindowVisible(window) ? 1 : 0,
                 IsWindowEnabled(window) ? 1 : 0,
                 static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE)));
+  } else if (std::strcmp(argv[1], "client") == 0) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, origin.x + client.right,
+                origin.y + client.bottom);
   } else if (std::strcmp(argv[1], "close") == 0) {
     PostMessageA(window, WM_CLOSE, 0, 0);
   } else {
