@@ -9,6 +9,7 @@ e2e_setup "$1" "$2"
 
 # Menu rows below the menu's top edge.
 preferences_row=11
+quit_row=37
 about_row=63
 
 folder=$(e2e_install)
@@ -38,7 +39,7 @@ e2e_check "a right click on the digits opens the menu" e2e_menu_open
 e2e_check "at the pointer" test "$(e2e_probe menu | cut -d' ' -f1-2)" = "$x $y"
 e2e_check "and saved the place" grep -q $'LastPositX=400\r' "$folder/zuvirozo.ini"
 e2e_check "and saved the display settings" grep -q $'DispFontStyle=2\r' "$folder/zuvirozo.ini"
-xdotool key p
+xdotool key p  # the item's accelerator
 e2e_check "Preferences opens from the menu" e2e_has_window Preferences
 e2e_screenshot menu-preferences >/dev/null
 
@@ -46,7 +47,7 @@ e2e_click_icon 1 "$icon_x" "$icon_y"
 e2e_check "the icon still opens the menu while Preferences runs" e2e_menu_open
 e2e_check "with Preferences greyed" e2e_menu_row_is_grey "$preferences_row"
 e2e_check "and About not" e2e_menu_row_is_black "$about_row"
-xdotool key a
+e2e_choose_menu_row "$about_row"
 e2e_check "About opens on top of Preferences" e2e_has_window "Vantrelのバージョン情報"
 e2e_screenshot menu-about >/dev/null
 e2e_check "the About dialog shows the version" e2e_window_says "Vantrelのバージョン情報" "1.0.2.0"
@@ -75,7 +76,7 @@ printf '; mine\r\n[System]\r\nLastPositX=400\r\nLastPositY=150\r\nDispFormat=1\r
 before=$(md5sum <"$folder/zuvirozo.ini")
 e2e_click_icon 1 "$icon_x" "$icon_y"
 e2e_menu_open
-xdotool key q
+e2e_choose_menu_row "$quit_row"
 e2e_check "Quit ends the program with 0" test "$(e2e_exit_code "$folder")" = 0
 e2e_check "Quit leaves the file unchanged" test "$(md5sum <"$folder/zuvirozo.ini")" = "$before"
 shot=$(e2e_screenshot menu-after-quit)

@@ -176,6 +176,13 @@ e2e_menu_row_is_black() {
     grep -qx '#000000'
 }
 
+# Chooses the item of the open menu at ROW below its top with a click.
+e2e_choose_menu_row() {
+  local left top
+  read -r left top _ <<<"$(e2e_probe menu)"
+  xdotool mousemove "$((left + 30))" "$((top + $1))" click 1
+}
+
 e2e_menu_row_is_grey() {
   ! e2e_menu_row_is_black "$1"
 }
