@@ -58,6 +58,10 @@ file(GLOB VANTREL_TEST_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tools/*
 foreach(tool_source ${VANTREL_TEST_TOOLS})
   get_filename_component(tool_name ${tool_source} NAME_WE)
   add_executable(${tool_name} ${tool_source})
+  file(STRINGS ${tool_source} gui_entry REGEX "WinMain")
+  if(gui_entry)
+    set_target_properties(${tool_name} PROPERTIES WIN32_EXECUTABLE ON)
+  endif()
   vantrel_target_options(${tool_name})
 endforeach()
 

@@ -226,5 +226,21 @@ TEST_F(MainFrmTest, RefusedSaveAfterADragLeavesTheClockTickingAtItsNewPlace) {
   EXPECT_FALSE(clock.Drag().dragging());
 }
 
+TEST_F(MainFrmTest, ContextMenuOpensAtThePointerOrFromTheKeyboardAtTheCorner) {
+  TMainFrm& clock = Clock();
+  clock.SetLeft(120);
+  clock.SetTop(80);
+  POINT openedAt{-1, -1};
+  clock.onContextPopup = [&](int x, int y) { openedAt = {x, y}; };
+  SendMessageA(clock.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(clock.Hwnd()),
+               MAKELPARAM(130, 90));
+  EXPECT_EQ(openedAt.x, 130);
+  EXPECT_EQ(openedAt.y, 90);
+  // A request from the keyboard carries no position.
+  SendMessageA(clock.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(clock.Hwnd()), -1);
+  EXPECT_EQ(openedAt.x, 120);
+  EXPECT_EQ(openedAt.y, 80);
+}
+
 }  // namespace
 }  // namespace vantrel
