@@ -14,7 +14,7 @@ IconPicture::IconPicture(HWND handle) : PaintedControl(handle) {}
 void IconPicture::LoadNamedIcon() {
   const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Handle(), GWLP_HINSTANCE));
   const std::string name = Text();
-  icon_.reset(static_cast<HICON>(
+  icon_.Reset(static_cast<HICON>(
       LoadImageA(module, name.c_str(), IMAGE_ICON, Width(), Height(), LR_DEFAULTCOLOR)));
   Invalidate();
 }
@@ -27,7 +27,7 @@ LRESULT IconPicture::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void IconPicture::PaintContent(HDC dc) {
-  if (icon_) DrawIconEx(dc, 0, 0, icon_.get(), Width(), Height(), 0, nullptr, DI_NORMAL);
+  if (icon_) DrawIconEx(dc, 0, 0, icon_.Get(), Width(), Height(), 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace vantrel

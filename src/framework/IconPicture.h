@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "framework/DialogControls.h"
+#include "framework/OwnedIcon.h"
 #include "framework/PaintedControl.h"
 
 namespace vantrel {
@@ -23,20 +22,16 @@ class IconPicture final : public PaintedControl {
   explicit IconPicture(HWND handle);
 
   // The icon shown, null when the named resource does not exist.
-  HICON Icon() const { return icon_.get(); }
+  HICON Icon() const { return icon_.Get(); }
 
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc) override;
 
  private:
-  struct IconDestroyer {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-  };
-
   void LoadNamedIcon();
 
-  std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer> icon_;
+  OwnedIcon icon_;
 };
 
 }  // namespace vantrel

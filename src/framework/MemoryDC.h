@@ -2,14 +2,21 @@
 
 #include <windows.h>
 
+#include "framework/LiveResources.h"
+
 namespace vantrel {
 
 // A memory device context compatible with another, deleted with this object.
 class MemoryDC final {
  public:
-  explicit MemoryDC(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
+  explicit MemoryDC(HDC reference) : dc_(CreateCompatibleDC(reference)) {
+    if (dc_) LiveResources::Acquired(LiveResource::DeviceContext);
+  }
   ~MemoryDC() {
-    if (dc_) DeleteDC(dc_);
+    if (dc_) {
+      DeleteDC(dc_);
+      LiveResources::Released(LiveResource::DeviceContext);
+    }
   }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;

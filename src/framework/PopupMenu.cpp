@@ -18,18 +18,18 @@ PopupMenu::PopupMenu(Component* owner)
 
 void PopupMenu::Add(const std::string& caption, std::function<void()> onClick) {
   clickHandlers_.push_back(std::move(onClick));
-  AppendMenuA(menu_.get(), MF_STRING, CommandOf(Count() - 1), caption.c_str());
+  AppendMenuA(menu_.Get(), MF_STRING, CommandOf(Count() - 1), caption.c_str());
 }
 
 void PopupMenu::AddSeparator() {
   clickHandlers_.emplace_back();
-  AppendMenuA(menu_.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu_.Get(), MF_SEPARATOR, 0, nullptr);
 }
 
 int PopupMenu::Count() const { return static_cast<int>(clickHandlers_.size()); }
 
 bool PopupMenu::Enabled(int index) const {
-  const UINT state = GetMenuState(menu_.get(), static_cast<UINT>(index), MF_BYPOSITION);
+  const UINT state = GetMenuState(menu_.Get(), static_cast<UINT>(index), MF_BYPOSITION);
   return state != static_cast<UINT>(-1) && (state & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED)) == 0;
 }
 
@@ -38,7 +38,7 @@ void PopupMenu::Enable(int index) { SetEnabled(index, true); }
 void PopupMenu::Disable(int index) { SetEnabled(index, false); }
 
 void PopupMenu::SetEnabled(int index, bool enabled) {
-  EnableMenuItem(menu_.get(), static_cast<UINT>(index),
+  EnableMenuItem(menu_.Get(), static_cast<UINT>(index),
                  MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
@@ -50,7 +50,7 @@ void PopupMenu::Popup(int x, int y) {
   while (PeekMessageA(&stale, owner, WM_CANCELMODE, WM_CANCELMODE, PM_REMOVE)) {
   }
   const UINT command = static_cast<UINT>(
-      TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x,
+      TrackPopupMenu(menu_.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x,
                      y, 0, owner, nullptr));
   // Workaround: the owner needs a message after the menu, or a menu opened
   // from the notification area closes at once the next time it opens.

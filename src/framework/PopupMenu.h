@@ -3,13 +3,12 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "framework/Component.h"
 #include "framework/MessageWindow.h"
+#include "framework/OwnedMenu.h"
 
 namespace vantrel {
 
@@ -35,22 +34,18 @@ class PopupMenu final : public Component {
   // the owner's window when the owner is a form.
   void Popup(int x, int y);
 
-  HMENU Handle() const { return menu_.get(); }
+  HMENU Handle() const { return menu_.Get(); }
   // The window the chosen item is posted to, as WM_COMMAND with the item's
   // command identifier.
   HWND Window() const { return window_.Handle(); }
   static UINT CommandOf(int index) { return static_cast<UINT>(index) + 1; }
 
  private:
-  struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-  };
-
   void SetEnabled(int index, bool enabled);
   void Choose(UINT command);
   HWND OwnerWindow() const;
 
-  std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter> menu_;
+  OwnedMenu menu_;
   // One per item, empty for separators.
   std::vector<std::function<void()>> clickHandlers_;
   MessageWindow window_;

@@ -69,13 +69,13 @@ void TrayIcon::SetHint(std::string hint) {
   if (added_) Notify(NIM_MODIFY);
 }
 
-void TrayIcon::SetIcon(HICON icon) { ReplaceIcon(icon, nullptr); }
+void TrayIcon::SetIcon(HICON icon) { ReplaceIcon(icon, OwnedIcon()); }
 
 void TrayIcon::LoadIconResource(HINSTANCE module, const char* name) {
   OwnedIcon icon(
       static_cast<HICON>(LoadImageA(module, name, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                     GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
-  const HICON shown = icon.get();
+  const HICON shown = icon.Get();
   ReplaceIcon(shown, std::move(icon));
 }
 

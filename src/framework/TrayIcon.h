@@ -4,12 +4,11 @@
 #include <shellapi.h>
 
 #include <functional>
-#include <memory>
 #include <string>
-#include <type_traits>
 
 #include "framework/Component.h"
 #include "framework/MessageWindow.h"
+#include "framework/OwnedIcon.h"
 #include "tray/TrayMouseTracker.h"
 
 namespace vantrel {
@@ -59,11 +58,6 @@ class TrayIcon final : public Component {
   std::function<void()> onDoubleClick;
 
  private:
-  struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-  };
-  using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-
   bool HandleMessage(UINT message, LPARAM lParam);
   void HandleMouseReport(UINT mouseMessage);
   void Raise(const TrayEvent& event, TrayShift shift, POINT at);

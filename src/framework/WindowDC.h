@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "framework/LiveResources.h"
+
 namespace vantrel {
 
 // A device context from GetDC, released with the window it came from. A null
@@ -11,7 +13,9 @@ namespace vantrel {
 class WindowDC final {
  public:
   WindowDC() = default;
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {
+    if (dc_) LiveResources::Acquired(LiveResource::DeviceContext);
+  }
   ~WindowDC() { Release(); }
   WindowDC(WindowDC&& other) noexcept
       : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
@@ -31,7 +35,10 @@ class WindowDC final {
 
  private:
   void Release() {
-    if (dc_) ReleaseDC(window_, dc_);
+    if (dc_) {
+      ReleaseDC(window_, dc_);
+      LiveResources::Released(LiveResource::DeviceContext);
+    }
     dc_ = nullptr;
   }
 
