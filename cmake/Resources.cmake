@@ -11,11 +11,11 @@ set(VANTREL_BUILD_NOTE "Built with ${CMAKE_CXX_COMPILER_ID} C++ for ${CMAKE_SYST
 ${CMAKE_BUILD_TYPE}")
 configure_file(${VANTREL_FORMS_SOURCE}/Version.rc.in ${VANTREL_FORMS_BINARY}/Version.rc @ONLY)
 
-# The icon and the button skins are drawn from readable sources whenever
-# those change; the configure step reruns by itself after an edit.
+# The icon is drawn from readable sources whenever those change; the
+# configure step reruns by itself after an edit.
 set(VANTREL_IMAGE_DIR ${VANTREL_FORMS_BINARY}/images)
 set(image_inputs ${VANTREL_FORMS_SOURCE}/make_images.py ${VANTREL_FORMS_SOURCE}/IconPixelMaps.txt)
-set(image_outputs Vantrel.ico SkinCyan.bmp SkinRed.bmp SkinWhite.bmp SkinBlue.bmp)
+set(image_outputs Vantrel.ico)
 list(TRANSFORM image_outputs PREPEND ${VANTREL_IMAGE_DIR}/)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${image_inputs})
 set(images_stale FALSE)

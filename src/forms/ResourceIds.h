@@ -40,10 +40,4 @@
 #define IDC_PREF_UNDERLINE_LABEL 319
 #define IDC_PREF_APPLY 320
 
-/* Image strips of the skinned buttons, in the order of the skin styles. */
-#define IDB_SKIN_CYAN 400
-#define IDB_SKIN_RED 401
-#define IDB_SKIN_WHITE 402
-#define IDB_SKIN_BLUE 403
-
 #endif

@@ -1,6 +1,8 @@
 #include "framework/SkinnedButton.h"
 
-#include "forms/ResourceIds.h"
+#include <cstddef>
+#include <cstring>
+
 #include "framework/Exception.h"
 #include "framework/MemoryDC.h"
 #include "framework/SelectedObject.h"
@@ -9,16 +11,25 @@
 namespace vantrel {
 namespace {
 
-constexpr int kSkinCount = 4;
-
-GdiObject<HBITMAP> LoadSkin(HWND button) {
-  const auto skin = GetWindowLongPtrA(button, GWL_STYLE) & SKINNED_BUTTON_SKIN_MASK;
-  if (skin >= kSkinCount) throw Exception("Unknown button skin");
-  const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(button, GWLP_HINSTANCE));
-  GdiObject<HBITMAP> strip(static_cast<HBITMAP>(LoadImageA(
-      module, MAKEINTRESOURCEA(IDB_SKIN_CYAN + skin), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  if (!strip) throw Exception("The button skin could not be loaded");
-  return strip;
+// The strip of the button's skin as a top-down 32-bit bitmap with
+// premultiplied alpha, ready for GdiAlphaBlend.
+GdiObject<HBITMAP> DrawSkin(HWND button) {
+  const auto skin =
+      static_cast<std::size_t>(GetWindowLongPtrA(button, GWL_STYLE) & SKINNED_BUTTON_SKIN_MASK);
+  if (skin >= SkinStrip::kSkins.size()) throw Exception("Unknown button skin");
+  const SkinStrip strip(SkinStrip::kSkins[skin]);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = SkinStrip::kImageWidth;
+  info.bmiHeader.biHeight = -SkinStrip::kHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) throw Exception("The button skin could not be drawn");
+  std::memcpy(bits, strip.Pixels().data(), strip.Pixels().size_bytes());
+  return bitmap;
 }
 
 }  // namespace
@@ -30,7 +41,7 @@ const char* SkinnedButton::Register() {
 
 SkinnedButton::SkinnedButton(HWND handle)
     : PaintedControl(handle),
-      strip_(LoadSkin(handle)),
+      strip_(DrawSkin(handle)),
       captionFont_(VariantOfFont(true, false)),
       showsHover_((GetWindowLongPtrA(handle, GWL_STYLE) & SKINNED_BUTTON_HOVER) != 0) {
   // No tab stop, and a click never focuses it.
@@ -70,7 +81,8 @@ void SkinnedButton::PaintContent(HDC dc) {
     const SelectedObject selected(images.Get(), strip_.Get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     GdiAlphaBlend(dc, 0, 0, Width(), Height(), images.Get(), 0,
-                  static_cast<int>(CurrentLook()) * kImageHeight, kImageWidth, kImageHeight, blend);
+                  static_cast<int>(CurrentLook()) * SkinStrip::kImageHeight, SkinStrip::kImageWidth,
+                  SkinStrip::kImageHeight, blend);
   }
   const SelectedObject font(dc, captionFont_.Get());
   SetBkMode(dc, TRANSPARENT);

@@ -7,22 +7,21 @@
 #include "framework/DialogControls.h"
 #include "framework/GdiObject.h"
 #include "framework/PaintedControl.h"
+#include "framework/SkinStrip.h"
 
 namespace vantrel {
 
-// A push button drawn from a skin: a 72 x 96 strip of four 72 x 24 images,
-// normal, hover, pressed and disabled, chosen by the SKINNED_BUTTON_* style
-// bits. The caption is drawn bold and centred on one line. The pressed image
-// shows while the left button, pressed on the button, is held with the
-// pointer over it; the hover image only with style SKINNED_BUTTON_HOVER. The
-// button never takes the keyboard focus.
+// A push button drawn from a skin: a strip of four images, normal, hover,
+// pressed and disabled, drawn when the button is made in the colours of the
+// skin chosen by the SKINNED_BUTTON_* style bits. The caption is drawn bold
+// and centred on one line. The pressed image shows while the left button,
+// pressed on the button, is held with the pointer over it; the hover image
+// only with style SKINNED_BUTTON_HOVER. The button never takes the keyboard
+// focus.
 class SkinnedButton final : public PaintedControl {
  public:
   static constexpr const char* kClassName = SKINNED_BUTTON_CLASS;
-  static constexpr int kImageWidth = 72;
-  static constexpr int kImageHeight = 24;
-  // The images of the strip, top to bottom.
-  enum class Look { Normal, Hover, Pressed, Disabled };
+  using Look = SkinStrip::Look;
 
   static const char* Register();
   static SkinnedButton* FromHandle(HWND window) {
