@@ -2,9 +2,7 @@
 # Dragging the digits moves the clock so that the grabbed spot ends under the
 # pointer, saves the place, and the clock reopens there.
 set -u
-here=$(dirname "$0")
-. "$here/../harness/wine-env.sh"
-. "$here/../harness/clock-e2e.sh"
+. "$(dirname "$0")/../harness/clock-e2e.sh"
 e2e_setup "$1" "$2"
 
 folder=$(e2e_install)

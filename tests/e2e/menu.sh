@@ -2,9 +2,7 @@
 # The menu from the notification icon and from the digits, the dialogs it
 # opens, the whole road to new settings, and Quit.
 set -u
-here=$(dirname "$0")
-. "$here/../harness/wine-env.sh"
-. "$here/../harness/clock-e2e.sh"
+. "$(dirname "$0")/../harness/clock-e2e.sh"
 e2e_setup "$1" "$2"
 
 # Menu rows below the menu's top edge.

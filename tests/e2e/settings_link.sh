@@ -2,9 +2,7 @@
 # A settings file that is a symbolic link to a file elsewhere stays a link
 # after a save, and the file it points to keeps every line.
 set -u
-here=$(dirname "$0")
-. "$here/../harness/wine-env.sh"
-. "$here/../harness/clock-e2e.sh"
+. "$(dirname "$0")/../harness/clock-e2e.sh"
 e2e_setup "$1" "$2"
 
 folder=$(e2e_install)

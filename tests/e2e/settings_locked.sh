@@ -3,9 +3,7 @@
 # starts the clock with its defaults; a save is refused with the error box,
 # the clock goes on at its new place, and the file loses nothing.
 set -u
-here=$(dirname "$0")
-. "$here/../harness/wine-env.sh"
-. "$here/../harness/clock-e2e.sh"
+. "$(dirname "$0")/../harness/clock-e2e.sh"
 e2e_setup "$1" "$2"
 
 folder=$(e2e_install)

@@ -2,9 +2,7 @@
 # A double-click on the digits starts the date and time settings, and Quit
 # ends the program while a dialog runs, saving nothing.
 set -u
-here=$(dirname "$0")
-. "$here/../harness/wine-env.sh"
-. "$here/../harness/clock-e2e.sh"
+. "$(dirname "$0")/../harness/clock-e2e.sh"
 e2e_setup "$1" "$2"
 
 folder=$(e2e_install)

@@ -3,9 +3,7 @@
 # of a second copy, a fresh start after the first has quit, and the error box
 # for an unusable colour.
 set -u
-here=$(dirname "$0")
-. "$here/../harness/wine-env.sh"
-. "$here/../harness/clock-e2e.sh"
+. "$(dirname "$0")/../harness/clock-e2e.sh"
 e2e_setup "$1" "$2"
 
 first=$(e2e_install)

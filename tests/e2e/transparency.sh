@@ -3,9 +3,7 @@
 # clock shows what lies beneath, clicks there reach the window beneath, and
 # the digits have no fringe of the key colour over any desktop.
 set -u
-here=$(dirname "$0")
-. "$here/../harness/wine-env.sh"
-. "$here/../harness/clock-e2e.sh"
+. "$(dirname "$0")/../harness/clock-e2e.sh"
 E2E_ROOT_COLOUR='#3070A0'
 e2e_setup "$1" "$2"
 

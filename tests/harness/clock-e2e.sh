@@ -1,5 +1,6 @@
-# Helpers for end-to-end tests of the real program. Source wine-env.sh first,
-# then this, then call e2e_setup BUILD_DIR EXE.
+# Helpers for end-to-end tests of the real program. Source this, then call
+# e2e_setup BUILD_DIR EXE.
+. "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 e2e_setup() {
   vantrel_setup "$1"
