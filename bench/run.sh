@@ -10,7 +10,10 @@ pairs=${BENCH_PAIRS:-5}
 seconds=${BENCH_SECONDS:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../tests/harness/wine-env.sh"
-vantrel_setup "$build_dir"
+# A prefix of its own: no test or other clock shares its server or its
+# single-instance name.
+mkdir -p "$build_dir/bench"
+vantrel_setup "$build_dir/bench"
 vantrel_start_display || exit 1
 xsetroot -solid '#3070a0'
 wineserver -p  # a server that stays up between runs, the same for both programs

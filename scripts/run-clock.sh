@@ -9,19 +9,16 @@ run_dir="$build_dir/run"
 mkdir -p "$run_dir"
 cp "$build_dir/Vantrel.exe" "$run_dir/"
 
-export WINEPREFIX="$build_dir/wine-prefix"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 . "$here/../tests/harness/wine-env.sh"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "Starting Vantrel on $DISPLAY (settings: $run_dir/zuvirozo.ini)"
-  vantrel_setup "$build_dir"
+  vantrel_setup "$run_dir"  # a prefix of its own, apart from the tests'
   trap - EXIT
   cd "$run_dir" && exec wine ./Vantrel.exe
 fi
 
-vantrel_setup "$build_dir"
+vantrel_setup "$run_dir"
 vantrel_start_display || exit 1
 xsetroot -solid '#3070a0'
 echo "No X display: running Vantrel on a private virtual display $DISPLAY"
