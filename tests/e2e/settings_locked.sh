@@ -27,7 +27,7 @@ e2e_check "a drag's save is refused with the error box" e2e_has_window Vantrel
 e2e_screenshot locked-error >/dev/null
 e2e_check "naming the settings file" \
   bash -c "wine '$E2E_TOOLS/probe.exe' text Vantrel | iconv -f CP932 -t UTF-8 | grep -q 'zuvirozo.ini に書き込めません.'"
-xdotool windowfocus --sync "$(e2e_window Vantrel)" key Return
+e2e_answer_box Vantrel
 read -r left top _ <<<"$(e2e_bounds MainFrm)"
 e2e_check "the clock stays at its new place ($left,$top)" test "$left,$top" = "200,300"
 before=$(e2e_screenshot locked-ticking)

@@ -22,7 +22,7 @@ e2e_start "$second"
 e2e_check "a second copy shows the refusal box" e2e_has_window zuzo_2
 e2e_screenshot startup-refusal >/dev/null
 e2e_check "the box says the program cannot run twice" e2e_window_says zuzo_2 "Vantrelは多重起動できません"
-xdotool windowfocus --sync "$(e2e_window zuzo_2)" key Return
+e2e_answer_box zuzo_2
 e2e_check "the second copy exits with 1" test "$(e2e_exit_code "$second")" = 1
 e2e_check "the first copy keeps running" e2e_has_window MainFrm 2
 
@@ -41,7 +41,7 @@ e2e_check "an unusable colour shows the error box" e2e_has_window Vantrel
 e2e_screenshot startup-colour-error >/dev/null
 e2e_check "the box names the colour" e2e_window_says Vantrel "'White' は整数ではありません."
 e2e_check "the clock is never shown" bash -c "! xdotool search --onlyvisible --name '^MainFrm$' >/dev/null"
-xdotool windowfocus --sync "$(e2e_window Vantrel)" key Return
+e2e_answer_box Vantrel
 e2e_check "the program ends with 0" test "$(e2e_exit_code "$broken")" = 0
 e2e_check "the settings file is left as it was" \
   test "$(cat "$broken/zuvirozo.ini")" = "$(printf '[System]\r\nDispFontColor=White\r\n')"

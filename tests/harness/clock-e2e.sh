@@ -205,3 +205,14 @@ e2e_open_from_icon_menu() {
   done
   return 1
 }
+
+# Answers the message box TITLE with Enter, as a person would, pressing again
+# if the key went to a window that had not taken the focus yet.
+e2e_answer_box() {
+  local title=$1 attempt
+  for attempt in 1 2 3; do
+    xdotool windowfocus --sync "$(e2e_window "$title")" key Return 2>/dev/null
+    vantrel_wait_for 5 bash -c "! xdotool search --onlyvisible --name '^$title\$' >/dev/null" && return 0
+  done
+  return 1
+}
