@@ -9,7 +9,7 @@ folder=$(e2e_install)
 printf '[System]\r\nLastPositX=200\r\nLastPositY=150\r\n' >"$folder/zuvirozo.ini"
 e2e_start "$folder"
 e2e_check "the clock appears" e2e_has_window MainFrm
-sleep 1
+e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 e2e_check "it opens at the saved place ($left,$top)" test "$left,$top" = "200,150"
 

@@ -84,7 +84,7 @@ e2e_check "the icon is gone" bash -c "! xdotool search --onlyvisible --name '^Wi
 # The next start shows the 12-hour text in red.
 e2e_start "$folder"
 e2e_check "the clock starts again" e2e_has_window MainFrm
-sleep 1
+e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 shot=$(e2e_screenshot menu-red-12h)
 colours=$(e2e_colours "$shot" "$left" "$top" "$right" "$bottom")

@@ -11,7 +11,7 @@ printf '; kept by hand\r\n[System]\r\nLastPositX=200\r\nLastPositY=150\r\nMine=1
 ln -s "$shared" "$folder/zuvirozo.ini"
 e2e_start "$folder"
 e2e_check "the clock starts from the linked file" e2e_has_window MainFrm
-sleep 1
+e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 e2e_check "at the place the linked file holds ($left,$top)" test "$left,$top" = "200,150"
 shot=$(e2e_screenshot link-before)

@@ -13,7 +13,7 @@ printf '%s\r\n' "$content" >"$folder/zuvirozo.ini"
 vantrel_wait_for 20 grep -qs holding "$VANTREL_SCRATCH/holder.txt"
 e2e_start "$folder"
 e2e_check "the clock starts" e2e_has_window MainFrm
-sleep 1
+e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 e2e_check "with the default place ($left,$top)" test "$left,$top" = "0,0"
 # Wine's own notification area opens over that corner.

@@ -10,7 +10,7 @@ cp "$E2E_TOOLS/control.exe" "$folder/"
 printf '[System]\r\nLastPositX=400\r\nLastPositY=150\r\n' >"$folder/zuvirozo.ini"
 e2e_start "$folder"
 e2e_check "the clock appears" e2e_has_window MainFrm
-sleep 1
+e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 shot=$(e2e_screenshot shortcuts)
 read -r x y <<<"$(e2e_find_pixel "$shot" '#FFFFFF' "$left" "$top" "$right" "$bottom")"

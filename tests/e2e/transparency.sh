@@ -13,7 +13,7 @@ printf '[System]\r\nLastPositX=300\r\nLastPositY=200\r\nDispFontName=IPAゴシ�
   iconv -f UTF-8 -t CP932 >"$folder/zuvirozo.ini"
 e2e_start "$folder"
 e2e_check "the clock appears" e2e_has_window MainFrm
-sleep 1
+e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 shot=$(e2e_screenshot transparency-root)
 colours=$(e2e_colours "$shot" "$left" "$top" "$right" "$bottom" | tr '\n' ' ')
@@ -30,7 +30,7 @@ wine "$E2E_TOOLS/catcher.exe" 250 150 400 200 >"$catcher_log" 2>/dev/null &
 vantrel_wait_for 20 grep -q ready "$catcher_log"
 e2e_start "$folder"
 e2e_has_window MainFrm
-sleep 1
+e2e_clock_drawn
 shot=$(e2e_screenshot transparency-catcher)
 e2e_check "the window beneath shows through the clock" \
   test "$(e2e_colours "$shot" "$left" "$top" "$right" "$bottom" | tr '\n' ' ')" = "#C828A0 #FFFFFF "

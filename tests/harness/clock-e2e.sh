@@ -81,6 +81,20 @@ e2e_finish() {
   [ "$E2E_FAILURES" -eq 0 ]
 }
 
+# Waits until the clock's window shows its digits: more than one colour in it.
+e2e_clock_drawn() {
+  local deadline=$((SECONDS + ${1:-10})) shot left top right bottom
+  while [ $SECONDS -lt $deadline ]; do
+    read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
+    if [ -n "$bottom" ]; then
+      shot=$(e2e_screenshot drawn)
+      [ "$(e2e_colours "$shot" "$left" "$top" "$right" "$bottom" | wc -l)" -gt 1 ] && return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
 e2e_has_window() {
   e2e_window "$@" >/dev/null
 }
