@@ -13,8 +13,7 @@ e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 e2e_check "it opens at the saved place ($left,$top)" test "$left,$top" = "200,150"
 
-shot=$(e2e_screenshot drag-before)
-read -r grab_x grab_y <<<"$(e2e_find_pixel "$shot" '#FFFFFF' "$left" "$top" "$right" "$bottom")"
+read -r grab_x grab_y <<<"$(e2e_digit_pixel drag-before)"
 e2e_check "a glyph pixel to grab (${grab_x:-none},${grab_y:-none})" test -n "${grab_x:-}"
 
 # A drag of 100,60 in small steps with the left button.
@@ -23,7 +22,7 @@ for step in $(seq 1 20); do
   xdotool mousemove "$((grab_x + step * 5))" "$((grab_y + step * 3))"
 done
 xdotool mouseup 1
-vantrel_wait_for 10 grep -q "LastPositY=210" "$folder/zuvirozo.ini"
+e2e_wait_saved "$folder/zuvirozo.ini" "LastPositY=210"
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 e2e_check "the clock moved by the drag to ($left,$top)" test "$left,$top" = "300,210"
 e2e_check "the new place is saved" grep -q $'LastPositX=300\r' "$folder/zuvirozo.ini"
@@ -36,7 +35,7 @@ e2e_check "the grabbed spot is under the pointer again" \
 # the drag: the pointer stays captured.
 xdotool mousemove "$((grab_x + 100))" "$((grab_y + 60))" mousedown 2
 xdotool mousemove "$((grab_x + 300))" "$((grab_y + 400))" mouseup 2
-vantrel_wait_for 10 grep -q "LastPositY=550" "$folder/zuvirozo.ini"
+e2e_wait_saved "$folder/zuvirozo.ini" "LastPositY=550"
 read -r left top _ <<<"$(e2e_bounds MainFrm)"
 e2e_check "a middle-button drag released outside moves it to ($left,$top)" test "$left,$top" = "500,550"
 before=$(e2e_screenshot drag-middle)

@@ -30,8 +30,7 @@ e2e_check "a middle click opens nothing" e2e_no_menu_for 2
 
 # A right click on the digits saves the place, then opens the menu there.
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
-shot=$(e2e_screenshot menu-digits)
-read -r x y <<<"$(e2e_find_pixel "$shot" '#FFFFFF' "$left" "$top" "$right" "$bottom")"
+read -r x y <<<"$(e2e_digit_pixel menu-digits)"
 xdotool mousemove "$x" "$y" click 3
 e2e_check "a right click on the digits opens the menu" e2e_menu_open
 e2e_check "at the pointer" test "$(e2e_probe menu | cut -d' ' -f1-2)" = "$x $y"
@@ -64,7 +63,7 @@ xdotool mousemove "$((cx + 140))" "$((cy + 90))" click 1          # open the col
 sleep 0.5
 xdotool key Up Up Up Up Up Up Return                              # White → Red
 xdotool mousemove "$((cx + 244))" "$((cy + 188))" click 1         # Ok
-vantrel_wait_for 10 grep -q 'DispFontColor=clRed' "$folder/zuvirozo.ini"
+e2e_wait_saved "$folder/zuvirozo.ini" 'DispFontColor=clRed'
 e2e_check "Ok writes the 12-hour format" grep -q $'DispFormat=1\r' "$folder/zuvirozo.ini"
 e2e_check "Ok writes the red colour" grep -q $'DispFontColor=clRed\r' "$folder/zuvirozo.ini"
 e2e_check "the dialog closes" vantrel_wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Preferences\$' >/dev/null"

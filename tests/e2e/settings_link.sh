@@ -14,10 +14,9 @@ e2e_check "the clock starts from the linked file" e2e_has_window MainFrm
 e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 e2e_check "at the place the linked file holds ($left,$top)" test "$left,$top" = "200,150"
-shot=$(e2e_screenshot link-before)
-read -r x y <<<"$(e2e_find_pixel "$shot" '#FFFFFF' "$left" "$top" "$right" "$bottom")"
+read -r x y <<<"$(e2e_digit_pixel link-before)"
 xdotool mousemove "$x" "$y" mousedown 1 mousemove "$((x + 20))" "$((y + 10))" mouseup 1
-vantrel_wait_for 10 grep -q 'LastPositX=220' "$shared"
+e2e_wait_saved "$shared" 'LastPositX=220'
 e2e_check "the save went to the linked file" grep -q $'LastPositX=220\r' "$shared"
 e2e_check "the settings file is still a link" test -L "$folder/zuvirozo.ini"
 for line in '; kept by hand' 'Mine=1' '[Other]' 'A=b'; do

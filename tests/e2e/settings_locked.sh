@@ -18,8 +18,7 @@ read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 e2e_check "with the default place ($left,$top)" test "$left,$top" = "0,0"
 # Wine's own notification area opens over that corner.
 e2e_has_window "Wine System Tray" && xdotool windowunmap --sync "$(e2e_window "Wine System Tray")"
-shot=$(e2e_screenshot locked-start)
-read -r x y <<<"$(e2e_find_pixel "$shot" '#FFFFFF' "$left" "$top" "$right" "$bottom")"
+read -r x y <<<"$(e2e_digit_pixel locked-start)"
 e2e_check "and the default white digits" test -n "${x:-}"
 
 xdotool mousemove "$x" "$y" mousedown 1 mousemove "$((x + 200))" "$((y + 300))" mouseup 1

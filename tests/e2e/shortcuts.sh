@@ -12,8 +12,7 @@ e2e_start "$folder"
 e2e_check "the clock appears" e2e_has_window MainFrm
 e2e_clock_drawn
 read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
-shot=$(e2e_screenshot shortcuts)
-read -r x y <<<"$(e2e_find_pixel "$shot" '#FFFFFF' "$left" "$top" "$right" "$bottom")"
+read -r x y <<<"$(e2e_digit_pixel shortcuts)"
 xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
 e2e_check "a double-click on the digits starts the date and time settings" \
   vantrel_wait_for 10 test -s "$folder/launched.txt"

@@ -44,7 +44,7 @@ e2e_check "the clock stays on top of it" test -n "${gx:-}"
 sed -i 's/LastPositX=300/LastPositX=999/' "$folder/zuvirozo.ini"
 xdotool mousemove "$gx" "$gy" click 1
 e2e_check "a click on a digit reaches the clock" \
-  vantrel_wait_for 10 grep -q $'LastPositX=300\r' "$folder/zuvirozo.ini"
+  e2e_wait_saved "$folder/zuvirozo.ini" $'LastPositX=300\r'
 sed -i 's/LastPositX=300/LastPositX=999/' "$folder/zuvirozo.ini"
 sleep 0.6  # no double-click with the next click
 xdotool mousemove "$bx" "$by" click 1

@@ -118,6 +118,14 @@ e2e_find_pixel() {
     { read -r x y && [ -n "$x" ] && echo "$((x + left)) $((y + top))"; }
 }
 
+# A pixel of a white digit of the clock, as "X Y", from a screenshot NAME.
+e2e_digit_pixel() {
+  local shot left top right bottom
+  read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
+  shot=$(e2e_screenshot "$1")
+  e2e_find_pixel "$shot" '#FFFFFF' "$left" "$top" "$right" "$bottom"
+}
+
 # The distinct colours inside LEFT TOP RIGHT BOTTOM of a screenshot, one per line.
 e2e_colours() {
   local shot=$1 left=$2 top=$3 right=$4 bottom=$5
@@ -227,6 +235,22 @@ e2e_answer_box() {
   for attempt in 1 2 3; do
     xdotool windowfocus --sync "$(e2e_window "$title")" key Return 2>/dev/null
     vantrel_wait_for 5 bash -c "! xdotool search --onlyvisible --name '^$title\$' >/dev/null" && return 0
+  done
+  return 1
+}
+
+# Waits until the settings FILE holds PATTERN and has stopped changing: a save
+# rewrites the whole file once for each of its keys.
+e2e_wait_saved() {
+  local file=$1 pattern=$2 deadline=$((SECONDS + ${3:-10})) before
+  while [ $SECONDS -lt $deadline ]; do
+    if grep -q "$pattern" "$file" 2>/dev/null; then
+      before=$(cat "$file")
+      sleep 0.3
+      [ "$(cat "$file")" = "$before" ] && return 0
+    else
+      sleep 0.1
+    fi
   done
   return 1
 }
