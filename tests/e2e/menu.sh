@@ -40,16 +40,14 @@ xdotool key p  # the item's accelerator
 e2e_check "Preferences opens from the menu" e2e_has_window Preferences
 e2e_screenshot menu-preferences >/dev/null
 
-e2e_click_icon 1 "$icon_x" "$icon_y"
-e2e_check "the icon still opens the menu while Preferences runs" e2e_menu_open
+e2e_check "the icon still opens the menu while Preferences runs" e2e_open_icon_menu "$icon_x" "$icon_y"
 e2e_check "with Preferences greyed" e2e_menu_row_is_grey "$preferences_row"
 e2e_check "and About not" e2e_menu_row_is_black "$about_row"
 e2e_choose_menu_row "$about_row"
 e2e_check "About opens on top of Preferences" e2e_has_window "Vantrelのバージョン情報"
 e2e_screenshot menu-about >/dev/null
 e2e_check "the About dialog shows the version" e2e_window_says "Vantrelのバージョン情報" "1.0.2.0"
-e2e_click_icon 1 "$icon_x" "$icon_y"
-e2e_menu_open
+e2e_open_icon_menu "$icon_x" "$icon_y"
 e2e_check "while About runs, About is greyed" e2e_menu_row_is_grey "$about_row"
 e2e_check "and Preferences too, as its dialog still runs" e2e_menu_row_is_grey "$preferences_row"
 e2e_dismiss_menu
@@ -71,8 +69,7 @@ e2e_check "the dialog closes" vantrel_wait_for 10 bash -c "! xdotool search --on
 # Quit saves nothing and takes the icon away.
 printf '; mine\r\n[System]\r\nLastPositX=400\r\nLastPositY=150\r\nDispFormat=1\r\nDispFontColor=clRed\r\n' >"$folder/zuvirozo.ini"
 before=$(md5sum <"$folder/zuvirozo.ini")
-e2e_click_icon 1 "$icon_x" "$icon_y"
-e2e_menu_open
+e2e_open_icon_menu "$icon_x" "$icon_y"
 e2e_choose_menu_row "$quit_row"
 e2e_check "Quit ends the program with 0" test "$(e2e_exit_code "$folder")" = 0
 e2e_check "Quit leaves the file unchanged" test "$(md5sum <"$folder/zuvirozo.ini")" = "$before"

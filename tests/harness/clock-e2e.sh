@@ -211,18 +211,30 @@ e2e_choose_menu_row() {
 }
 
 e2e_menu_row_is_grey() {
-  ! e2e_menu_row_is_black "$1"
+  e2e_menu_open 2 && ! e2e_menu_row_is_black "$1"
 }
 
-# Opens the window TITLE through the item at ROW of the icon's menu. Without
-# a window manager, Wine may hand the activation around a moment after the
-# menu opens and close it again; a person would then click once more, and so
-# does this, once.
+# Opens the icon's menu with a left click and leaves it open. Without a window
+# manager, Wine may hand the activation around a moment after the menu opens
+# (a dialog that has just appeared, say) and close it again; a person would
+# then click once more, and so does this, once.
+e2e_open_icon_menu() {
+  local icon_x=$1 icon_y=$2 attempt
+  for attempt in 1 2; do
+    e2e_click_icon 1 "$icon_x" "$icon_y"
+    if e2e_menu_open; then
+      sleep 0.5
+      e2e_menu_open 1 && return 0
+    fi
+  done
+  return 1
+}
+
+# Opens the window TITLE through the item at ROW of the icon's menu.
 e2e_open_from_icon_menu() {
   local row=$1 title=$2 icon_x=$3 icon_y=$4 attempt
   for attempt in 1 2; do
-    e2e_click_icon 1 "$icon_x" "$icon_y"
-    e2e_menu_open && e2e_choose_menu_row "$row"
+    e2e_open_icon_menu "$icon_x" "$icon_y" && e2e_choose_menu_row "$row"
     e2e_has_window "$title" 5 && return 0
   done
   return 1
