@@ -20,8 +20,8 @@ read -r left top right bottom <<<"$(e2e_bounds MainFrm)"
 width24=$((right - left))
 
 for button in 1 3; do
-  e2e_click_icon "$button" "$icon_x" "$icon_y"
-  e2e_check "a click with button $button on the icon opens the menu" e2e_menu_open
+  e2e_check "a click with button $button on the icon opens the menu" \
+    e2e_open_icon_menu "$icon_x" "$icon_y" "$button"
   e2e_check "at the cursor" test "$(e2e_probe menu | cut -d' ' -f1-2)" = "$icon_x $icon_y"
   e2e_dismiss_menu
 done

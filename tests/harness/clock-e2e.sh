@@ -214,14 +214,15 @@ e2e_menu_row_is_grey() {
   e2e_menu_open 2 && ! e2e_menu_row_is_black "$1"
 }
 
-# Opens the icon's menu with a left click and leaves it open. Without a window
-# manager, Wine may hand the activation around a moment after the menu opens
-# (a dialog that has just appeared, say) and close it again; a person would
-# then click once more, and so does this, once.
+# Opens the icon's menu with a click (BUTTON, left by default) and leaves it
+# open. Without a window manager, Wine may hand the activation around a moment
+# after the menu opens (just after start, or to a dialog that has just
+# appeared) and close it again; a person would then click once more, and so
+# does this, once.
 e2e_open_icon_menu() {
-  local icon_x=$1 icon_y=$2 attempt
+  local icon_x=$1 icon_y=$2 button=${3:-1} attempt
   for attempt in 1 2; do
-    e2e_click_icon 1 "$icon_x" "$icon_y"
+    e2e_click_icon "$button" "$icon_x" "$icon_y"
     if e2e_menu_open; then
       sleep 0.5
       e2e_menu_open 1 && return 0
