@@ -18,10 +18,10 @@
 #include "framework/Label.h"
 #include "framework/ModulePath.h"
 #include "framework/PopupMenu.h"
+#include "framework/ScreenFontHeight.h"
 #include "framework/SystemTimeSource.h"
 #include "framework/Timer.h"
 #include "framework/TrayIcon.h"
-#include "framework/WindowDC.h"
 #include "tray/DateText.h"
 #include "version/TProjectRcVersion.h"
 
@@ -35,11 +35,6 @@ constexpr const char* kSection = "System";
 constexpr std::size_t kMaxFaceBytes = 31;
 
 std::string SettingsPath() { return SettingsPathForModule(ModulePath()); }
-
-int ScreenPixelsPerInch() {
-  const WindowDC screen(nullptr);
-  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
-}
 
 constexpr char kDateAndTimeSettings[] = "control.exe timedate.cpl";
 
@@ -134,7 +129,7 @@ void TMainFrm::UpdateTime() {
 void TMainFrm::ApplyFont() {
   LabelFont font = timeText->Font();
   if (!dispFontName.empty()) font.face = dispFontName.substr(0, kMaxFaceBytes);
-  font.height = CharacterHeightForPoints(dispFontSize, ScreenPixelsPerInch());
+  font.height = ScreenFontHeight(dispFontSize);
   timeText->SetFont(font);
   // Face and size stay applied when the colour is not usable.
   font.color = ColorFromName(dispFontColor);

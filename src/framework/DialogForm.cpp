@@ -6,11 +6,11 @@
 #include "framework/Application.h"
 #include "framework/HyperlinkLabel.h"
 #include "framework/IconPicture.h"
+#include "framework/ScreenFontHeight.h"
 #include "framework/ShadowLabel.h"
 #include "framework/SkinnedButton.h"
 #include "framework/StripedPanel.h"
 #include "framework/TaskWindowLock.h"
-#include "framework/WindowDC.h"
 
 namespace vantrel {
 namespace {
@@ -64,10 +64,7 @@ DialogForm::DialogForm(Component* owner, int templateId,
 
 void DialogForm::ApplyFont(const DialogLayout::FontSpec& spec) {
   LOGFONTW font{};
-  {
-    const WindowDC screen(nullptr);
-    font.lfHeight = -MulDiv(spec.pointSize, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
-  }
+  font.lfHeight = -ScreenFontHeight(spec.pointSize);
   font.lfWeight = spec.weight;
   font.lfItalic = spec.italic;
   font.lfCharSet = spec.charset;

@@ -3,8 +3,8 @@
 #include <memory>
 #include <type_traits>
 
-#include "Main/ClockSizeRules.h"
 #include "Pref/FontSizeList.h"
+#include "framework/ScreenFontHeight.h"
 #include "framework/WindowDC.h"
 
 namespace vantrel {
@@ -82,8 +82,7 @@ std::vector<int> FontSizesFor(const FontFace& face) {
 
 HFONT CreateScreenFont(const std::string& face, int points) {
   LOGFONTA font = FaceQuery(face);
-  font.lfHeight =
-      -CharacterHeightForPoints(points, GetDeviceCaps(WindowDC(nullptr).Get(), LOGPIXELSY));
+  font.lfHeight = -ScreenFontHeight(points);
   return CreateFontIndirectA(&font);
 }
 
