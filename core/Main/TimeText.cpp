@@ -1,6 +1,6 @@
 #include "Main/TimeText.h"
 
-#include <cstdio>
+#include "framework/DecimalText.h"
 
 namespace vantrel {
 
@@ -16,12 +16,9 @@ std::string FormatTimeText(int dispFormat, const LocalDateTime& now, std::string
     hour %= 12;
     if (hour == 0) hour = 12;
   }
-  char digits[3][16];
-  std::snprintf(digits[0], sizeof digits[0], "%d", hour);
-  std::snprintf(digits[1], sizeof digits[1], "%02d", now.minute);
-  std::snprintf(digits[2], sizeof digits[2], "%02d", now.second);
-  std::string text = std::string(digits[0]) + std::string(separator) + digits[1] +
-                     std::string(separator) + digits[2];
+  const std::string between(separator);
+  std::string text = DecimalText(hour) + between + DecimalText(now.minute, 2) + between +
+                     DecimalText(now.second, 2);
   if (twelveHour) text += now.hour < 12 ? " AM" : " PM";
   return text;
 }

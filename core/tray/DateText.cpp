@@ -1,7 +1,6 @@
 #include "tray/DateText.h"
 
-#include <cstdio>
-
+#include "framework/DecimalText.h"
 #include "framework/ShiftJis.h"
 
 namespace vantrel {
@@ -18,14 +17,9 @@ std::string DateSeparatorFromSetting(std::optional<std::string_view> setting) {
 }
 
 std::string FormatDateText(const LocalDateTime& now, std::string_view separator) {
-  char year[16];
-  char month[16];
-  char day[16];
-  std::snprintf(year, sizeof year, "%04d", now.year);
-  std::snprintf(month, sizeof month, "%d", now.month);
-  std::snprintf(day, sizeof day, "%d", now.day);
   const std::string between(separator);
-  return year + between + month + between + day;
+  return DecimalText(now.year, 4) + between + DecimalText(now.month) + between +
+         DecimalText(now.day);
 }
 
 }  // namespace vantrel

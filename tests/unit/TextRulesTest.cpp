@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "config/SettingsPath.h"
 #include "framework/AsciiCase.h"
+#include "framework/DecimalText.h"
 #include "framework/ErrorText.h"
 
 namespace vantrel {
@@ -35,6 +38,27 @@ TEST(SettingsPath, CutsAfterTheLastSeparator) {
   for (const auto& [module, settings] : cases) {
     EXPECT_EQ(SettingsPathForModule(module), settings) << module;
   }
+}
+
+TEST(DecimalText, PadsDigitsAfterTheSign) {
+  const struct {
+    int value;
+    int minimumDigits;
+    const char* text;
+  } cases[] = {
+      {0, 1, "0"},
+      {7, 2, "07"},
+      {59, 2, "59"},
+      {123, 2, "123"},
+      {2026, 4, "2026"},
+      {9, 4, "0009"},
+      {-5, 3, "-005"},
+      {-123, 2, "-123"},
+      {12, 0, "12"},
+      {INT_MAX, 1, "2147483647"},
+      {INT_MIN, 12, "-002147483648"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecimalText(c.value, c.minimumDigits), c.text) << c.text;
 }
 
 TEST(AsciiCase, FoldsOnlyLettersOutsideDoubleByteCharacters) {
