@@ -1,10 +1,10 @@
 #include "framework/WorkerThread.h"
 
 #include <exception>
-#include <system_error>
-#include <thread>
+#include <string>
 
 #include "framework/Application.h"
+#include "framework/Exception.h"
 #include "framework/WindowClass.h"
 
 namespace vantrel {
@@ -20,16 +20,28 @@ WorkerThread::WorkerThread() : terminated_(CreateEventA(nullptr, TRUE, FALSE, nu
                                         nullptr, GetModuleHandleA(nullptr), nullptr));
   // Without either the worker could neither be stopped nor end.
   if (!terminated_ || !window_.Get()) {
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
+    throw Exception("No window or event for a worker thread (error " +
+                    std::to_string(GetLastError()) + ")");
   }
 }
 
 WorkerThread::~WorkerThread() = default;
 
 void WorkerThread::Start(std::unique_ptr<WorkerThread> worker) {
-  std::thread([running = worker.get()] { running->Run(); }).detach();
+  const HANDLE thread =
+      CreateThread(nullptr, 0, &WorkerThread::ThreadEntry, worker.get(), 0, nullptr);
+  if (!thread) {
+    throw Exception("No worker thread (error " + std::to_string(GetLastError()) + ")");
+  }
+  // Nobody waits for it: the worker reports its end through OnTerminate.
+  CloseHandle(thread);
   // The thread has it now.
   worker.release();
+}
+
+DWORD WINAPI WorkerThread::ThreadEntry(LPVOID worker) {
+  static_cast<WorkerThread*>(worker)->Run();
+  return 0;
 }
 
 void WorkerThread::Terminate() { SetEvent(terminated_.get()); }

@@ -32,7 +32,7 @@ class WorkerThread {
 
  protected:
   // On the GUI thread, which from then on carries out Synchronize calls.
-  // Throws std::system_error when the system refuses a window or an event.
+  // Throws Exception when the system refuses a window or an event.
   WorkerThread();
 
   virtual void Execute() = 0;
@@ -44,6 +44,7 @@ class WorkerThread {
   bool Terminated() const;
 
  private:
+  static DWORD WINAPI ThreadEntry(LPVOID worker);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Run();
 
