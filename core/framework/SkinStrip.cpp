@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <stdexcept>
+
+#include "framework/Exception.h"
 
 namespace vantrel {
 namespace {
@@ -128,7 +129,7 @@ SkinStrip::SkinStrip(const Colors& colors)
 std::uint32_t SkinStrip::At(Look look, int x, int y) const {
   const int image = static_cast<int>(look);
   if (image < 0 || image >= kLookCount || x < 0 || x >= kImageWidth || y < 0 || y >= kImageHeight) {
-    throw std::out_of_range("No such pixel in the skin strip");
+    throw Exception("No such pixel in the skin strip");
   }
   return pixels_[static_cast<std::size_t>((image * kImageHeight + y) * kImageWidth + x)];
 }

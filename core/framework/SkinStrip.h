@@ -47,7 +47,7 @@ class SkinStrip final {
   // memory on a little-endian machine B, G, R, A, the layout of a 32-bit
   // top-down device-independent bitmap.
   std::span<const std::uint32_t> Pixels() const { return pixels_; }
-  // The pixel at (x, y) of one image.
+  // The pixel at (x, y) of one image; Exception when there is none.
   std::uint32_t At(Look look, int x, int y) const;
 
  private:

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "framework/Exception.h"
 #include "framework/SkinStrip.h"
 
 namespace vantrel {
@@ -140,10 +140,10 @@ TEST(SkinStrip, KeepsThePixelsOfTheFormerBitmaps) {
 
 TEST(SkinStrip, RefusesPixelsOutsideTheImages) {
   const SkinStrip strip(SkinStrip::kSkins[0]);
-  EXPECT_THROW(strip.At(Look::Normal, SkinStrip::kImageWidth, 0), std::out_of_range);
-  EXPECT_THROW(strip.At(Look::Normal, 0, SkinStrip::kImageHeight), std::out_of_range);
-  EXPECT_THROW(strip.At(Look::Disabled, -1, 0), std::out_of_range);
-  EXPECT_THROW(strip.At(static_cast<Look>(SkinStrip::kLookCount), 0, 0), std::out_of_range);
+  EXPECT_THROW(strip.At(Look::Normal, SkinStrip::kImageWidth, 0), Exception);
+  EXPECT_THROW(strip.At(Look::Normal, 0, SkinStrip::kImageHeight), Exception);
+  EXPECT_THROW(strip.At(Look::Disabled, -1, 0), Exception);
+  EXPECT_THROW(strip.At(static_cast<Look>(SkinStrip::kLookCount), 0, 0), Exception);
 }
 
 }  // namespace
