@@ -1,7 +1,5 @@
 #include "framework/FontSizeComboBox.h"
 
-#include <commctrl.h>
-
 #include <string>
 #include <utility>
 
@@ -14,7 +12,6 @@
 namespace vantrel {
 namespace {
 
-constexpr UINT_PTR kEditSubclass = 1;
 // Shows an error found while the focus moved, once the move is over.
 constexpr UINT kShowPendingError = WM_APP + 1;
 
@@ -27,8 +24,13 @@ const char* FontSizeComboBox::Register() {
 
 FontSizeComboBox::FontSizeComboBox(HWND handle) : HostedComboBox(handle, CBS_DROPDOWN) {}
 
-FontSizeComboBox::~FontSizeComboBox() {
-  if (edit_) RemoveWindowSubclass(edit_, &EditProcedure, kEditSubclass);
+FontSizeComboBox::~FontSizeComboBox() { ReleaseEdit(); }
+
+void FontSizeComboBox::ReleaseEdit() {
+  if (!edit_) return;
+  SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure_));
+  SetWindowLongPtrA(edit_, GWLP_USERDATA, 0);
+  edit_ = nullptr;
 }
 
 void FontSizeComboBox::LinkTo(FontComboBox& faces) {
@@ -95,14 +97,23 @@ LRESULT FontSizeComboBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     info.cbSize = sizeof info;
     GetComboBoxInfo(Combo(), &info);
     edit_ = info.hwndItem;
-    SetWindowSubclass(edit_, &EditProcedure, kEditSubclass, reinterpret_cast<DWORD_PTR>(this));
+    // Subclassed the classic way: the common controls library, which offers
+    // another, would be loaded at every start for this one box.
+    SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    editProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProcedure)));
   }
   return result;
 }
 
 LRESULT CALLBACK FontSizeComboBox::EditProcedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-  auto* box = reinterpret_cast<FontSizeComboBox*>(self);
+                                                 LPARAM lParam) {
+  auto* box = reinterpret_cast<FontSizeComboBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    const WNDPROC original = box->editProcedure_;
+    box->ReleaseEdit();
+    return CallWindowProcA(original, window, message, wParam, lParam);
+  }
   const bool faceSelected = box->FaceSelected();
   // Without a face every key and every paste is refused; the character a
   // refused key press brings along goes without a second beep.
@@ -114,7 +125,7 @@ LRESULT CALLBACK FontSizeComboBox::EditProcedure(HWND window, UINT message, WPAR
     if (faceSelected) MessageBeep(0);
     return 0;
   }
-  const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+  const LRESULT result = CallWindowProcA(box->editProcedure_, window, message, wParam, lParam);
   if (message == WM_KILLFOCUS) box->FocusLeft(reinterpret_cast<HWND>(wParam));
   return result;
 }

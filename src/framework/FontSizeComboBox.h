@@ -37,8 +37,9 @@ class FontSizeComboBox final : public HostedComboBox {
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  static LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Gives the edit its own procedure back.
+  void ReleaseEdit();
   void FaceChanged();
   void ShowSize(int size);
   void FocusLeft(HWND newFocus);
@@ -46,6 +47,7 @@ class FontSizeComboBox final : public HostedComboBox {
 
   HWND faces_ = nullptr;
   HWND edit_ = nullptr;
+  WNDPROC editProcedure_ = nullptr;
   std::exception_ptr pendingError_;
 };
 
