@@ -252,15 +252,21 @@ e2e_answer_box() {
   return 1
 }
 
+# The settings FILE as the test reads it; a test whose files are closed to its
+# own account reads them another way.
+e2e_read_settings() {
+  cat "$1" 2>/dev/null
+}
+
 # Waits until the settings FILE holds PATTERN and has stopped changing: a save
 # rewrites the whole file once for each of its keys.
 e2e_wait_saved() {
   local file=$1 pattern=$2 deadline=$((SECONDS + ${3:-10})) before
   while [ $SECONDS -lt $deadline ]; do
-    if grep -q "$pattern" "$file" 2>/dev/null; then
-      before=$(cat "$file")
+    if e2e_read_settings "$file" | grep -q "$pattern"; then
+      before=$(e2e_read_settings "$file")
       sleep 0.3
-      [ "$(cat "$file")" = "$before" ] && return 0
+      [ "$(e2e_read_settings "$file")" = "$before" ] && return 0
     else
       sleep 0.1
     fi
