@@ -13,7 +13,7 @@ file(GLOB_RECURSE VANTREL_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/
 list(FILTER VANTREL_WIN_SOURCES EXCLUDE REGEX "/src/app/")
 add_library(vantrel_win STATIC ${VANTREL_WIN_SOURCES})
 target_include_directories(vantrel_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(vantrel_win PUBLIC vantrel_core user32 gdi32 shell32 version)
+target_link_libraries(vantrel_win PUBLIC vantrel_core user32 gdi32 version)
 vantrel_target_options(vantrel_win)
 
 # Resources of the program: every .rc under src/forms.

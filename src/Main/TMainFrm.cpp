@@ -76,6 +76,15 @@ TMainFrm::TMainFrm(Component* owner, TimeSource& clock) : Win32Form(owner), cloc
   TrayIcon->SetHint("zuzo_2");
   TrayIcon->onClick = [this](TrayButton, TrayShift, int, int) { RxTrayIcon1Click(); };
   TrayIcon->onMouseMove = [this](TrayShift, int, int) { TrayIconMouseMove(); };
+  // The icon joins the notification area once the clock has been drawn (a
+  // timer's message comes after the first paint): the shell may take a while
+  // to answer the first icon of a session, and the clock should not wait.
+  TrayIcon->SetActive(false);
+  TrayIconDelay = new Timer(this, USER_TIMER_MINIMUM);
+  TrayIconDelay->onTimer = [this] {
+    TrayIconDelay->SetEnabled(false);
+    TrayIcon->SetActive(true);
+  };
 
   timeText = new Label(this);
   timeText->SetFont({"ＭＳ Ｐゴシック", 12, clWindowText, false, false, SHIFTJIS_CHARSET});

@@ -53,6 +53,7 @@ class TMainFrm final : public Win32Form {
   Timer* Clock_Timer = nullptr;
   PopupMenu* PopMenu = nullptr;
   vantrel::TrayIcon* TrayIcon = nullptr;
+  Timer* TrayIconDelay = nullptr;
   Label* timeText = nullptr;
 
   std::int32_t posX = 0;

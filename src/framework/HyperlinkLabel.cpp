@@ -1,9 +1,9 @@
 #include "framework/HyperlinkLabel.h"
 
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include "framework/SelectedObject.h"
+#include "framework/Shell.h"
 #include "framework/WindowClass.h"
 #include "framework/WindowDC.h"
 
@@ -53,7 +53,7 @@ void HyperlinkLabel::Open() {
   const auto handler = onAnchorClick;
   if (handler && !handler(target)) return;
   if (target.find("://") != std::string::npos) {
-    ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    Shell::Open(target.c_str());
   }
 }
 

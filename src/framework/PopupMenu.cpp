@@ -4,17 +4,22 @@
 
 namespace vantrel {
 
-PopupMenu::PopupMenu(Component* owner)
-    : Component(owner),
-      menu_(CreatePopupMenu()),
-      // Top-level, so that it can own the menu when no form does.
-      window_(
-          [this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
-            if (message != WM_COMMAND) return false;
-            Choose(LOWORD(wParam));
-            return true;
-          },
-          false) {}
+PopupMenu::PopupMenu(Component* owner) : Component(owner), menu_(CreatePopupMenu()) {}
+
+HWND PopupMenu::Window() {
+  // Made when first needed: a window is a noticeable cost at start-up.
+  // Top-level, so that it can own the menu when no form does.
+  if (!window_) {
+    window_.emplace(
+        [this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+          if (message != WM_COMMAND) return false;
+          Choose(LOWORD(wParam));
+          return true;
+        },
+        false);
+  }
+  return window_->Handle();
+}
 
 void PopupMenu::Add(const std::string& caption, std::function<void()> onClick) {
   clickHandlers_.push_back(std::move(onClick));
@@ -55,7 +60,7 @@ void PopupMenu::Popup(int x, int y) {
   // Workaround: the owner needs a message after the menu, or a menu opened
   // from the notification area closes at once the next time it opens.
   PostMessageA(owner, WM_NULL, 0, 0);
-  if (command != 0) PostMessageA(window_.Handle(), WM_COMMAND, command, 0);
+  if (command != 0) PostMessageA(Window(), WM_COMMAND, command, 0);
 }
 
 void PopupMenu::Choose(UINT command) {
@@ -66,9 +71,9 @@ void PopupMenu::Choose(UINT command) {
   onClick();
 }
 
-HWND PopupMenu::OwnerWindow() const {
+HWND PopupMenu::OwnerWindow() {
   if (auto* form = dynamic_cast<Form*>(Owner())) return reinterpret_cast<HWND>(form->Handle());
-  return window_.Handle();
+  return Window();
 }
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,18 +38,18 @@ class PopupMenu final : public Component {
   HMENU Handle() const { return menu_.Get(); }
   // The window the chosen item is posted to, as WM_COMMAND with the item's
   // command identifier.
-  HWND Window() const { return window_.Handle(); }
+  HWND Window();
   static UINT CommandOf(int index) { return static_cast<UINT>(index) + 1; }
 
  private:
   void SetEnabled(int index, bool enabled);
   void Choose(UINT command);
-  HWND OwnerWindow() const;
+  HWND OwnerWindow();
 
   OwnedMenu menu_;
   // One per item, empty for separators.
   std::vector<std::function<void()>> clickHandlers_;
-  MessageWindow window_;
+  std::optional<MessageWindow> window_;
 };
 
 }  // namespace vantrel

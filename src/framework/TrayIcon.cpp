@@ -42,15 +42,22 @@ bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 }  // namespace
 
 TrayIcon::TrayIcon(Component* owner, ShellNotify notify)
-    : Component(owner),
-      notify_(std::move(notify)),
-      // Top-level, not message-only: the "TaskbarCreated" broadcast must reach it.
-      window_([this](UINT message, WPARAM, LPARAM lParam,
-                     LRESULT&) { return HandleMessage(message, lParam); },
-              false) {}
+    : Component(owner), notify_(std::move(notify)) {}
 
 TrayIcon::~TrayIcon() {
   if (added_) Notify(NIM_DELETE);
+}
+
+HWND TrayIcon::Window() {
+  // Made when first needed, as the icon is added: a window is a noticeable
+  // cost at start-up. Top-level, not message-only: the "TaskbarCreated"
+  // broadcast must reach it.
+  if (!window_) {
+    window_.emplace([this](UINT message, WPARAM, LPARAM lParam,
+                           LRESULT&) { return HandleMessage(message, lParam); },
+                    false);
+  }
+  return window_->Handle();
 }
 
 void TrayIcon::Loaded() {
@@ -108,7 +115,7 @@ void TrayIcon::Notify(DWORD message) {
   // The first layout of the record, which every shell understands; its tip
   // holds the tooltip limit and the terminating zero.
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  data.hWnd = window_.Handle();
+  data.hWnd = Window();
   data.uID = kIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kCallbackMessage;

@@ -4,11 +4,13 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "framework/Component.h"
 #include "framework/MessageWindow.h"
 #include "framework/OwnedIcon.h"
+#include "framework/Shell.h"
 #include "tray/TrayMouseTracker.h"
 
 namespace vantrel {
@@ -32,7 +34,7 @@ class TrayIcon final : public Component {
   // The message the shell sends the mouse reports with, to Window().
   static constexpr UINT kCallbackMessage = WM_APP + 1;
 
-  explicit TrayIcon(Component* owner, ShellNotify notify = &Shell_NotifyIconA);
+  explicit TrayIcon(Component* owner, ShellNotify notify = &Shell::NotifyIcon);
   ~TrayIcon() override;
 
   void Loaded() override;
@@ -49,7 +51,8 @@ class TrayIcon final : public Component {
   // The small image of an icon resource, owned by this component.
   void LoadIconResource(HINSTANCE module, const char* name);
 
-  HWND Window() const { return window_.Handle(); }
+  // The window the shell reports to, made with the first icon.
+  HWND Window();
 
   std::function<void(TrayShift shift, int x, int y)> onMouseMove;
   std::function<void(TrayButton button, TrayShift shift, int x, int y)> onMouseDown;
@@ -76,7 +79,7 @@ class TrayIcon final : public Component {
   // it can be put back when the shell starts again.
   bool added_ = false;
   TrayMouseTracker tracker_;
-  MessageWindow window_;
+  std::optional<MessageWindow> window_;
 };
 
 }  // namespace vantrel

@@ -30,7 +30,7 @@ class ShellRecorder {
 
   TrayIcon::ShellNotify Notify() {
     return [this](DWORD message, NOTIFYICONDATAA* data) {
-      const BOOL result = forward_ ? Shell_NotifyIconA(message, data) : TRUE;
+      const BOOL result = forward_ ? Shell::NotifyIcon(message, data) : TRUE;
       calls.push_back({message, data->hWnd, data->uID, data->uCallbackMessage, data->hIcon,
                        data->szTip, result});
       return result;
@@ -55,7 +55,7 @@ void BroadcastTaskbarCreated() {
                       SMTO_ABORTIFHUNG, 2000, &ignored);
 }
 
-void Report(const TrayIcon& icon, UINT mouseMessage) {
+void Report(TrayIcon& icon, UINT mouseMessage) {
   SendMessageA(icon.Window(), TrayIcon::kCallbackMessage, 0, mouseMessage);
 }
 
@@ -103,9 +103,9 @@ TEST(TrayIcon, TheNotificationAreaTakesTheIconAndGivesItBack) {
   probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
   probe.hWnd = shell.calls.at(0).window;
   probe.uID = shell.calls.at(0).id;
-  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+  EXPECT_TRUE(Shell::NotifyIcon(NIM_MODIFY, &probe));
   icon.reset();
-  EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+  EXPECT_FALSE(Shell::NotifyIcon(NIM_MODIFY, &probe));
   ASSERT_EQ(shell.Messages(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
   for (const ShellCall& call : shell.calls) EXPECT_TRUE(call.result) << call.message;
 }
