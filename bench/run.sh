@@ -3,11 +3,16 @@
 # display, alternating the two (after one warm-up run of each), and prints for
 # every figure the median with its range and the ratio Vantrel / reference,
 # taken pair by pair.
-#   BENCH_PAIRS (default 5) pairs, BENCH_SECONDS (default 60) of ticking each.
+#   BENCH_PAIRS (default 5) pairs, BENCH_SECONDS (default 60) of ticking each,
+#   then BENCH_TRACE_SECONDS (default 10) under strace to count wake-ups;
+#   BENCH_STARTS (default 15) further pairs of start-ups alone, as start-up
+#   varies far more from run to run than the other figures.
 set -u
 build_dir=$(cd "${1:-build/win32}" && pwd)
 pairs=${BENCH_PAIRS:-5}
 seconds=${BENCH_SECONDS:-60}
+trace_seconds=${BENCH_TRACE_SECONDS:-10}
+starts=${BENCH_STARTS:-15}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../tests/harness/wine-env.sh"
 # A prefix of its own: no test or other clock shares its server or its
@@ -17,12 +22,33 @@ vantrel_setup "$build_dir/bench"
 vantrel_start_display || exit 1
 xsetroot -solid '#3070a0'
 wineserver -p  # a server that stays up between runs, the same for both programs
+# Wine starts its desktop process with the first window of a session and ends
+# it with the last; a minimised window kept open holds it, as a running shell
+# is always there on Windows, so that each start-up is the program's own.
+wine start /min notepad >/dev/null 2>&1
 results="$VANTREL_SCRATCH/results.txt"
+startups="$VANTREL_SCRATCH/startups.txt"
+# Watches the display every 2 ms, where a shell loop of screenshots
+# would round the start-up up to its own pace.
+window_ready="$build_dir/bench/window_ready"
+cc -O2 -Wall -Wextra -Werror -o "$window_ready" "$here/tools/window_ready.c" -lX11 || exit 1
 
-# CPU ticks (user + system) of a process and all its threads.
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
-# Context switches of all threads: how often the process woke up.
-wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n + 0}'; }
+# CPU time (user + system) of a process and all its threads, in microseconds:
+# the scheduler's own account, finer than the 10 ms ticks of /proc/PID/stat.
+cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{n += $1} END {printf "%d\n", n / 1000}'; }
+# Context switches of all threads. Under Wine every call into the Wine server
+# is a round trip that blocks for microseconds, so this counts those too.
+context_switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n + 0}'; }
+# Traces every thread of the process for SECONDS and prints "WAKEUPS SYSCALLS":
+# a wake-up is a return from a blocking call that waited 2 ms or more (server
+# round trips take microseconds, even traced); the system calls show the work
+# done per wake-up.
+traced_wakeups() {
+  local trace="$VANTREL_SCRATCH/trace.$1"
+  timeout --signal=INT "$2" strace -f -qq -T -p "$1" -o "$trace" 2>/dev/null
+  awk '!/resumed>/ { calls++ } match($0, /<[0-9.]+>$/) { if (substr($0, RSTART + 1, RLENGTH - 2) + 0 >= 0.002) woke++ }
+       END { print woke + 0, calls + 0 }' "$trace"
+}
 # The newest process matching PATTERN that runs in this benchmark's prefix
 # (other Wine prefixes may be busy on the same machine).
 prefix_pid() {
@@ -33,37 +59,45 @@ prefix_pid() {
 }
 status_kb() { awk -v key="$2:" '$1 == key {print $2}' "/proc/$1/status"; }
 
-# Runs one program: prints "startup cpu server_cpu rss_kb peak_kb wakeups_per_s".
-measure() {
-  local exe=$1 title=$2 copy pid server start
+# Starts a fresh copy of EXE and waits until its window TITLE is mapped with
+# its digits drawn (a white pixel inside it); sets launched_pid and
+# startup_ms, the time from process start to then.
+launch() {
+  local exe=$1 title=$2 copy start
   copy=$(vantrel_sandbox_copy "$exe")
-  server=$(prefix_pid wineserver)
   start=$(date +%s%N)
   (cd "$(dirname "$copy")" && exec wine "./$(basename "$copy")") >/dev/null 2>&1 &
-  # Mapped with its digits drawn: a white pixel inside the window.
-  local window="" ready=""
-  while [ -z "$ready" ]; do
-    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
-    if [ -n "$window" ]; then
-      eval "$(xdotool getwindowgeometry --shell "$window")"
-      import -window root -screen -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" rgb:- 2>/dev/null |
-        od -An -tu1 -v | tr -s ' ' '\n' | grep -q '^255$' && ready=1
-    fi
-    [ $(( ($(date +%s%N) - start) / 1000000000 )) -gt 60 ] && { echo "no window" >&2; return 1; }
-  done
-  local startup_ms=$(( ($(date +%s%N) - start) / 1000000 ))
-  pid=$(prefix_pid "$(basename "$copy")")
+  startup_ms=$("$window_ready" "$title" "$start" 60) || { echo "no window" >&2; return 1; }
+  launched_pid=$(prefix_pid "$(basename "$copy")")
+}
+
+end() {
+  kill "$1"
+  vantrel_wait_for 10 bash -c "! kill -0 $1 2>/dev/null"
+}
+
+# Runs one program: prints "startup cpu server_cpu rss_kb peak_kb
+# wakeups_per_s*100 syscalls_per_s*100 context_switches_per_s*100".
+measure() {
+  local server pid
+  server=$(prefix_pid wineserver)
+  launch "$1" "$2" || return 1
+  pid=$launched_pid
   sleep 2
-  local cpu0 server0 wake0
-  cpu0=$(cpu_ticks "$pid"); server0=$(cpu_ticks "$server"); wake0=$(wakeups "$pid")
+  local cpu0 server0 switches0
+  cpu0=$(cpu_us "$pid"); server0=$(cpu_us "$server"); switches0=$(context_switches "$pid")
   sleep "$seconds"
-  local cpu1 server1 wake1 rss peak
-  cpu1=$(cpu_ticks "$pid"); server1=$(cpu_ticks "$server"); wake1=$(wakeups "$pid")
+  local cpu1 server1 switches1 rss peak
+  cpu1=$(cpu_us "$pid"); server1=$(cpu_us "$server"); switches1=$(context_switches "$pid")
   rss=$(status_kb "$pid" VmRSS); peak=$(status_kb "$pid" VmHWM)
-  kill "$pid"
-  vantrel_wait_for 10 bash -c "! kill -0 $pid 2>/dev/null"
-  local hz; hz=$(getconf CLK_TCK)
-  echo "$startup_ms $(( (cpu1 - cpu0) * 1000 / hz )) $(( (server1 - server0) * 1000 / hz )) $rss $peak $(( (wake1 - wake0) * 100 / seconds ))"
+  # Traced after the ticking figures, which the tracer would slow down.
+  local woke calls
+  read -r woke calls <<<"$(traced_wakeups "$pid" "$trace_seconds")"
+  end "$pid"
+  echo "$startup_ms $(( (cpu1 - cpu0) / 1000 )).$(( (cpu1 - cpu0) % 1000 / 100 ))" \
+    "$(( (server1 - server0) / 1000 )).$(( (server1 - server0) % 1000 / 100 )) $rss $peak" \
+    "$(( woke * 100 / trace_seconds )) $(( calls * 100 / trace_seconds ))" \
+    "$(( (switches1 - switches0) * 100 / seconds ))"
 }
 
 echo "warming up (one run of each, not counted)"
@@ -74,22 +108,38 @@ for i in $(seq 1 "$pairs"); do
   echo "vantrel $(measure "$build_dir/Vantrel.exe" MainFrm)" >>"$results"
   echo "reference $(measure "$build_dir/reference_clock.exe" ReferenceClock)" >>"$results"
 done
+awk '{print $1, $2}' "$results" >"$startups"
+for i in $(seq 1 "$starts"); do
+  echo "start-up pair $i of $starts"
+  for program in "vantrel Vantrel.exe MainFrm" "reference reference_clock.exe ReferenceClock"; do
+    set -- $program
+    launch "$build_dir/$2" "$3" || exit 1
+    echo "$1 $startup_ms" >>"$startups"
+    end "$launched_pid"
+  done
+done
 
-python3 - "$results" "$seconds" "$build_dir" <<'PY'
+python3 - "$results" "$seconds" "$build_dir" "$startups" <<'PY'
 import os, statistics, sys
 rows = [line.split() for line in open(sys.argv[1])]
 seconds, build = int(sys.argv[2]), sys.argv[3]
+starts = [line.split() for line in open(sys.argv[4])]
 program = [list(map(float, r[1:])) for r in rows if r[0] == "vantrel"]
 reference = [list(map(float, r[1:])) for r in rows if r[0] == "reference"]
 names = ["start-up (ms)", f"CPU over {seconds} s, program (ms)", f"CPU over {seconds} s, wineserver (ms)",
-         "resident memory, steady (KiB)", "resident memory, peak (KiB)", "wake-ups per second"]
-scale = [1, 1, 1, 1, 1, 0.01]
+         "resident memory, steady (KiB)", "resident memory, peak (KiB)", "wake-ups per second",
+         "system calls per second", "context switches per second"]
+scale = [1, 1, 1, 1, 1, 0.01, 0.01, 0.01]
 def summary(values):
     return f"{statistics.median(values):10.2f} ({min(values):.2f}-{max(values):.2f})"
 print(f"\n{'figure':38} {'Vantrel median (range)':>30} {'reference median (range)':>30} {'ratio (range)':>22}")
 for i, name in enumerate(names):
     a = [r[i] * scale[i] for r in program]
     b = [r[i] * scale[i] for r in reference]
+    if i == 0:  # every start-up, the pairs' and the further ones
+        a = [float(r[1]) for r in starts if r[0] == "vantrel"]
+        b = [float(r[1]) for r in starts if r[0] == "reference"]
+        name = f"start-up (ms), {len(a)} of each"
     ratios = [x / y for x, y in zip(a, b) if y]
     ratio = f"{statistics.median(ratios):6.2f} ({min(ratios):.2f}-{max(ratios):.2f})" if ratios else "n/a"
     print(f"{name:38} {summary(a):>30} {summary(b):>30} {ratio:>22}")

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 wine32:i386
   xvfb xdotool imagemagick x11-utils x11-xserver-utils
-  locales fonts-ipafont-gothic procps clang-format python3 libclang-rt-14-dev
+  libx11-dev locales fonts-ipafont-gothic procps strace clang-format python3 libclang-rt-14-dev
 )
 
 missing=()
