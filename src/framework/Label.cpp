@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "framework/MemoryDC.h"
 #include "framework/SelectedObject.h"
 #include "framework/Win32Color.h"
 #include "framework/Win32Form.h"
-#include "framework/WindowDC.h"
 
 namespace vantrel {
 
@@ -56,7 +56,9 @@ void Label::SetWidth(int width) {
 }
 
 void Label::AdjustSize() {
-  const WindowDC screen(nullptr);
+  // A memory DC measures as the screen does; the screen's own DC would cost
+  // a round trip to the window server under Wine on every tick.
+  const MemoryDC screen(nullptr);
   const SelectedObject font(screen.Get(), fontHandle_.Get());
   RECT extent{0, 0, 0, 0};
   DrawTextA(screen.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent,
@@ -70,7 +72,7 @@ void Label::AdjustSize() {
 void Label::Invalidate() {
   if (!parent_->HandleAllocated()) return;
   const RECT area{left_, top_, left_ + width_, top_ + height_};
-  InvalidateRect(parent_->Hwnd(), &area, FALSE);
+  parent_->InvalidateArea(area);
 }
 
 void Label::Repaint() {

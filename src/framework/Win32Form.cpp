@@ -79,6 +79,7 @@ void Win32Form::CreateHandle() {
                   bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
                   params.owner, nullptr, GetModuleHandleA(nullptr), this);
   if (!handle_) throw Exception("Error creating window");
+  ForgetInvalidation();
   ApplyOwnLayering();
 }
 
@@ -141,7 +142,25 @@ void Win32Form::Close() {
 }
 
 void Win32Form::Invalidate() {
-  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+  if (!handle_ || wholeInvalid_) return;
+  InvalidateRect(handle_, nullptr, TRUE);
+  wholeInvalid_ = true;
+}
+
+void Win32Form::InvalidateArea(const RECT& area) {
+  if (!handle_ || wholeInvalid_) return;
+  const bool covered = std::any_of(invalidAreas_.begin(), invalidAreas_.end(), [&](const RECT& r) {
+    return area.left >= r.left && area.top >= r.top && area.right <= r.right &&
+           area.bottom <= r.bottom;
+  });
+  if (covered) return;
+  InvalidateRect(handle_, &area, FALSE);
+  invalidAreas_.push_back(area);
+}
+
+void Win32Form::ForgetInvalidation() {
+  wholeInvalid_ = false;
+  invalidAreas_.clear();
 }
 
 void Win32Form::SetColor(TColor color) {
@@ -225,6 +244,7 @@ void Win32Form::RouteMouse(UINT message, LPARAM lParam) {
 
 void Win32Form::Paint() {
   PAINTSTRUCT paint;
+  ForgetInvalidation();
   const HDC dc = BeginPaint(handle_, &paint);
   for (Label* control : controls_) control->Paint(dc);
   EndPaint(handle_, &paint);
@@ -248,6 +268,11 @@ LRESULT Win32Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED: {
       RECT window{};
       GetWindowRect(handle_, &window);
+      // A new size may drop marked areas outside it from the update region.
+      if (window.right - window.left != bounds_.right - bounds_.left ||
+          window.bottom - window.top != bounds_.bottom - bounds_.top) {
+        ForgetInvalidation();
+      }
       bounds_ = window;
       break;
     }

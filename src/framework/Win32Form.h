@@ -89,6 +89,12 @@ class Win32Form : public Form {
   MouseTarget TargetAt(int x, int y);
   void RouteMouse(UINT message, LPARAM lParam);
   void Paint();
+  // Marks an area of the client (or all of it, erased) for the next paint,
+  // unless a mark since the last paint already covers it: under Wine every
+  // mark is a round trip to the server, and a tick marks the same areas again
+  // and again.
+  void InvalidateArea(const RECT& area);
+  void ForgetInvalidation();
 
   HWND handle_ = nullptr;
   WindowDC canvas_;
@@ -98,6 +104,9 @@ class Win32Form : public Form {
   RECT bounds_{0, 0, 320, 240};
   TColor color_ = clBtnFace;
   bool transparentColor_ = false;
+  // What has been marked since the last paint.
+  bool wholeInvalid_ = false;
+  std::vector<RECT> invalidAreas_;
   TColor transparentColorValue_ = 0;
   bool alphaBlend_ = false;
   std::uint8_t alphaBlendValue_ = 255;
