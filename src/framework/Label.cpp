@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/MemoryDC.h"
-#include "framework/SelectedObject.h"
 #include "framework/Win32Color.h"
 #include "framework/Win32Form.h"
 
@@ -39,7 +37,9 @@ void Label::SetFont(const LabelFont& font) {
   description.lfQuality = NONANTIALIASED_QUALITY;
   description.lfPitchAndFamily = DEFAULT_PITCH;
   lstrcpynA(description.lfFaceName, font_.face.c_str(), LF_FACESIZE);
+  measureFont_.reset();  // a font selected into a DC cannot be deleted
   fontHandle_.Reset(CreateFontIndirectA(&description));
+  measureFont_.emplace(measure_.Get(), fontHandle_.Get());
   AdjustSize();
   Invalidate();
 }
@@ -56,12 +56,8 @@ void Label::SetWidth(int width) {
 }
 
 void Label::AdjustSize() {
-  // A memory DC measures as the screen does; the screen's own DC would cost
-  // a round trip to the window server under Wine on every tick.
-  const MemoryDC screen(nullptr);
-  const SelectedObject font(screen.Get(), fontHandle_.Get());
   RECT extent{0, 0, 0, 0};
-  DrawTextA(screen.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent,
+  DrawTextA(measure_.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent,
             DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   Invalidate();
   width_ = extent.right - extent.left;

@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "config/Color.h"
 #include "framework/Component.h"
 #include "framework/GdiObject.h"
+#include "framework/MemoryDC.h"
 #include "framework/MouseEvents.h"
+#include "framework/SelectedObject.h"
 
 namespace vantrel {
 
@@ -61,6 +64,11 @@ class Label final : public Component {
   std::string caption_;
   LabelFont font_;
   GdiObject<HFONT> fontHandle_;
+  // A memory DC kept with the font selected, which measures as the screen
+  // does: a caption set on every tick then needs neither a new DC nor the
+  // font realised again.
+  MemoryDC measure_{nullptr};
+  std::optional<SelectedObject> measureFont_;
   TColor color_ = clBtnFace;
   int left_ = 0;
   int top_ = 0;
