@@ -71,13 +71,13 @@ launch() {
   launched_pid=$(prefix_pid "$(basename "$copy")")
 }
 
-end() {
+stop_program() {
   kill "$1"
   vantrel_wait_for 10 bash -c "! kill -0 $1 2>/dev/null"
 }
 
-# Runs one program: prints "startup cpu server_cpu rss_kb peak_kb
-# wakeups_per_s*100 syscalls_per_s*100 context_switches_per_s*100".
+# Runs one program: prints "startup_ms cpu_us server_cpu_us rss_kb peak_kb
+# wakeups syscalls context_switches", the counts over their own spans.
 measure() {
   local server pid
   server=$(prefix_pid wineserver)
@@ -93,11 +93,9 @@ measure() {
   # Traced after the ticking figures, which the tracer would slow down.
   local woke calls
   read -r woke calls <<<"$(traced_wakeups "$pid" "$trace_seconds")"
-  end "$pid"
-  echo "$startup_ms $(( (cpu1 - cpu0) / 1000 )).$(( (cpu1 - cpu0) % 1000 / 100 ))" \
-    "$(( (server1 - server0) / 1000 )).$(( (server1 - server0) % 1000 / 100 )) $rss $peak" \
-    "$(( woke * 100 / trace_seconds )) $(( calls * 100 / trace_seconds ))" \
-    "$(( (switches1 - switches0) * 100 / seconds ))"
+  stop_program "$pid"
+  echo "$startup_ms $((cpu1 - cpu0)) $((server1 - server0)) $rss $peak $woke $calls" \
+    "$((switches1 - switches0))"
 }
 
 echo "warming up (one run of each, not counted)"
@@ -115,31 +113,33 @@ for i in $(seq 1 "$starts"); do
     set -- $program
     launch "$build_dir/$2" "$3" || exit 1
     echo "$1 $startup_ms" >>"$startups"
-    end "$launched_pid"
+    stop_program "$launched_pid"
   done
 done
 
-python3 - "$results" "$seconds" "$build_dir" "$startups" <<'PY'
+python3 - "$results" "$seconds" "$trace_seconds" "$build_dir" "$startups" <<'PY'
 import os, statistics, sys
 rows = [line.split() for line in open(sys.argv[1])]
-seconds, build = int(sys.argv[2]), sys.argv[3]
-starts = [line.split() for line in open(sys.argv[4])]
-program = [list(map(float, r[1:])) for r in rows if r[0] == "vantrel"]
-reference = [list(map(float, r[1:])) for r in rows if r[0] == "reference"]
-names = ["start-up (ms)", f"CPU over {seconds} s, program (ms)", f"CPU over {seconds} s, wineserver (ms)",
-         "resident memory, steady (KiB)", "resident memory, peak (KiB)", "wake-ups per second",
-         "system calls per second", "context switches per second"]
-scale = [1, 1, 1, 1, 1, 0.01, 0.01, 0.01]
+seconds, trace_seconds, build = int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
+starts = [line.split() for line in open(sys.argv[5])]
+program = [list(map(float, r[2:])) for r in rows if r[0] == "vantrel"]
+reference = [list(map(float, r[2:])) for r in rows if r[0] == "reference"]
+# Each measured column: its name and its factor to the unit shown.
+columns = [(f"CPU over {seconds} s, program (ms)", 0.001),
+           (f"CPU over {seconds} s, wineserver (ms)", 0.001),
+           ("resident memory, steady (KiB)", 1), ("resident memory, peak (KiB)", 1),
+           ("wake-ups per second", 1 / trace_seconds), ("system calls per second", 1 / trace_seconds),
+           ("context switches per second", 1 / seconds)]
 def summary(values):
     return f"{statistics.median(values):10.2f} ({min(values):.2f}-{max(values):.2f})"
+# Start-up from every start, the pairs' and the further ones.
+figures = [(f"start-up (ms), {sum(r[0] == 'vantrel' for r in starts)} of each",
+            [float(r[1]) for r in starts if r[0] == "vantrel"],
+            [float(r[1]) for r in starts if r[0] == "reference"])]
+figures += [(name, [r[i] * factor for r in program], [r[i] * factor for r in reference])
+            for i, (name, factor) in enumerate(columns)]
 print(f"\n{'figure':38} {'Vantrel median (range)':>30} {'reference median (range)':>30} {'ratio (range)':>22}")
-for i, name in enumerate(names):
-    a = [r[i] * scale[i] for r in program]
-    b = [r[i] * scale[i] for r in reference]
-    if i == 0:  # every start-up, the pairs' and the further ones
-        a = [float(r[1]) for r in starts if r[0] == "vantrel"]
-        b = [float(r[1]) for r in starts if r[0] == "reference"]
-        name = f"start-up (ms), {len(a)} of each"
+for name, a, b in figures:
     ratios = [x / y for x, y in zip(a, b) if y]
     ratio = f"{statistics.median(ratios):6.2f} ({min(ratios):.2f}-{max(ratios):.2f})" if ratios else "n/a"
     print(f"{name:38} {summary(a):>30} {summary(b):>30} {ratio:>22}")
