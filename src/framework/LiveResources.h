@@ -3,7 +3,7 @@
 namespace vantrel {
 
 // Kinds of system resources that the program's wrappers own.
-enum class LiveResource { GdiObject, DeviceContext, Icon, Menu, kCount };
+enum class LiveResource { GdiObject, DeviceContext, Icon, Menu, File, kCount };
 
 // How many resources of each kind the wrappers hold right now. The platform
 // cannot always tell (some report no counts at all), so the wrappers keep
