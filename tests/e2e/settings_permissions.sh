@@ -36,21 +36,9 @@ for row in "${cases[@]}"; do
   listing=$(ls -A "$folder")
   identity=$(stat -c '%i %U %a' "$settings")
 
-  e2e_start "$folder"
-  e2e_check "$name: the clock starts" e2e_has_window MainFrm
-  e2e_clock_drawn
-  read -r left top _ <<<"$(e2e_bounds MainFrm)"
-  e2e_check "$name: at $place ($left,$top)" test "$left,$top" = "$place"
-  # Wine's own notification area opens over the default place.
-  e2e_has_window "Wine System Tray" 1 && xdotool windowunmap --sync "$(e2e_window "Wine System Tray")"
-  read -r x y <<<"$(e2e_digit_pixel permissions-start)"
-  xdotool mousemove "$x" "$y" mousedown 1 mousemove "$((x + 100))" "$((y + 50))" mouseup 1
+  e2e_start_and_drag "$name" "$folder" "$place"
   if [ "$save" = refused ]; then
-    e2e_check "$name: the save is refused with the error box" e2e_has_window Vantrel
-    e2e_screenshot permissions-refused >/dev/null
-    e2e_check "$name: naming the settings file" \
-      e2e_window_says Vantrel "Z:${settings//\//\\} に書き込めません."
-    e2e_answer_box Vantrel
+    e2e_check_refused "$name" "$settings"
     e2e_check "$name: the file is byte for byte as it was" e2e_root cmp -s "$settings" "$original"
   else
     e2e_check "$name: the save reaches the file" \

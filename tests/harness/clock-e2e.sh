@@ -273,3 +273,29 @@ e2e_wait_saved() {
   done
   return 1
 }
+
+# Starts the clock in FOLDER, checks for the case NAME that it opens at PLACE
+# ("X,Y"), then drags its digits 100 pixels right and 50 down, which saves.
+e2e_start_and_drag() {
+  local name=$1 folder=$2 place=$3 left top x y
+  e2e_start "$folder"
+  e2e_check "$name: the clock starts" e2e_has_window MainFrm
+  e2e_clock_drawn
+  read -r left top _ <<<"$(e2e_bounds MainFrm)"
+  e2e_check "$name: at $place ($left,$top)" test "$left,$top" = "$place"
+  # Wine's own notification area opens over the default place.
+  e2e_has_window "Wine System Tray" 1 && xdotool windowunmap --sync "$(e2e_window "Wine System Tray")"
+  read -r x y <<<"$(e2e_digit_pixel before-drag)"
+  xdotool mousemove "$x" "$y" mousedown 1 mousemove "$((x + 100))" "$((y + 50))" mouseup 1
+}
+
+# Checks for the case NAME that the save to the settings FILE was refused with
+# the error box naming it, and answers the box.
+e2e_check_refused() {
+  local name=$1 file=$2
+  e2e_check "$name: the save is refused with the error box" e2e_has_window Vantrel
+  e2e_screenshot refused >/dev/null
+  e2e_check "$name: naming the settings file" \
+    e2e_window_says Vantrel "Z:${file//\//\\} に書き込めません."
+  e2e_answer_box Vantrel
+}
