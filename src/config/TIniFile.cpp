@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "config/EIniFileException.h"
+#include "config/IsLinkedFile.h"
 #include "config/IntegerRule.h"
 
 namespace vantrel {
@@ -27,11 +28,12 @@ std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) {
   // A read-only file is refused up front: a privileged account could otherwise
-  // write through the attribute on some file systems.
+  // write through the attribute on some file systems. So is a file that is a
+  // link, so that a save never lands somewhere the user did not see.
   const DWORD attributes = GetFileAttributesA(path_.c_str());
   const bool readOnly =
       attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  if (readOnly ||
+  if (readOnly || IsLinkedFile(path_) ||
       !WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str())) {
     throw EIniFileException(path_ + " に書き込めません");
   }

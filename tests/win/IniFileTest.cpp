@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/EIniFileException.h"
+#include "config/IsLinkedFile.h"
 #include "config/TIniFile.h"
 
 namespace vantrel {
@@ -113,6 +114,31 @@ TEST_F(IniFileTest, ReadOnlyFileRefusesTheWriteWithItsPath) {
     EXPECT_EQ(error.Message(), path_ + " に書き込めません");
   }
   EXPECT_EQ(Read(), "[System]\r\nDispFontSize=9\r\n");
+}
+
+// Files that are not links are never taken for one, however they are named, and
+// asking leaves nothing behind.
+TEST_F(IniFileTest, PlainAndMissingFilesAreNotLinks) {
+  Write("[System]\r\n");
+  const std::string folder = path_.substr(0, path_.rfind('\\'));
+  std::string capitals = path_;
+  CharUpperBuffA(capitals.data(), static_cast<DWORD>(capitals.size()));
+  struct Case {
+    const char* what;
+    std::string path;
+    bool exists;
+  };
+  const Case cases[] = {
+      {"a plain file", path_, true},
+      {"a plain file named in capitals", capitals, true},
+      {"a missing file", folder + "\\missing.ini", false},
+      {"a file in a missing folder", folder + "\\missing\\zuvirozo.ini", false},
+  };
+  for (const Case& file : cases) {
+    EXPECT_FALSE(IsLinkedFile(file.path)) << file.what;
+    EXPECT_EQ(GetFileAttributesA(file.path.c_str()) != INVALID_FILE_ATTRIBUTES, file.exists)
+        << file.what << ": there or not as before";
+  }
 }
 
 }  // namespace
