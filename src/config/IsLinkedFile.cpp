@@ -82,7 +82,12 @@ bool IsLinkedFile(const std::string& path) {
   const std::wstring widePath = Widen(path);
   WIN32_FIND_DATAW entry{};
   const OwnedFileSearch listed(NullIfInvalid(FindFirstFileW(widePath.c_str(), &entry)));
-  if (listed && (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) return true;
+  // Only a reparse point that stands for another name is a link: cloud and
+  // deduplicated files are reparse points too, and saving to them is fine.
+  if (listed && (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+      IsReparseTagNameSurrogate(entry.dwReserved0)) {
+    return true;
+  }
 
   const HANDLE opened = OpenToAsk(widePath);
   if (opened == INVALID_HANDLE_VALUE) {
