@@ -65,6 +65,9 @@ status_kb() { awk -v key="$2:" '$1 == key {print $2}' "/proc/$1/status"; }
 launch() {
   local exe=$1 title=$2 copy start
   copy=$(vantrel_sandbox_copy "$exe")
+  # Vantrel at the reference's place, clear of Wine's notification area at
+  # the top-left corner, which would otherwise cover the clock's default place.
+  printf '[System]\r\nLastPositX=400\r\nLastPositY=300\r\n' >"$(dirname "$copy")/zuvirozo.ini"
   start=$(date +%s%N)
   (cd "$(dirname "$copy")" && exec wine "./$(basename "$copy")") >/dev/null 2>&1 &
   startup_ms=$("$window_ready" "$title" "$start" 60) || { echo "no window" >&2; return 1; }
