@@ -40,6 +40,9 @@ void Label::SetFont(const LabelFont& font) {
   measureFont_.reset();  // a font selected into a DC cannot be deleted
   fontHandle_.Reset(CreateFontIndirectA(&description));
   measureFont_.emplace(measure_.Get(), fontHandle_.Get());
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(measure_.Get(), &metrics);
+  lineHeight_ = metrics.tmHeight;
   AdjustSize();
   Invalidate();
 }
@@ -56,12 +59,12 @@ void Label::SetWidth(int width) {
 }
 
 void Label::AdjustSize() {
-  RECT extent{0, 0, 0, 0};
-  DrawTextA(measure_.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent,
-            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SIZE extent{0, 0};
+  GetTextExtentPoint32A(measure_.Get(), caption_.c_str(), static_cast<int>(caption_.size()),
+                        &extent);
   Invalidate();
-  width_ = extent.right - extent.left;
-  height_ = extent.bottom - extent.top;
+  width_ = extent.cx;
+  height_ = caption_.empty() ? 0 : lineHeight_;  // an empty caption takes no room
   Invalidate();
 }
 
@@ -83,8 +86,7 @@ void Label::Paint(HDC dc) {
   const SelectedObject font(dc, fontHandle_.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorRefFor(font_.color));
-  DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
-            DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  TextOutA(dc, left_, top_, caption_.c_str(), static_cast<int>(caption_.size()));
 }
 
 }  // namespace vantrel

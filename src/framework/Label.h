@@ -74,6 +74,7 @@ class Label final : public Component {
   int top_ = 0;
   int width_ = 0;
   int height_ = 0;
+  int lineHeight_ = 0;  // of the font: a line's height whatever its text
 };
 
 }  // namespace vantrel

@@ -81,6 +81,17 @@ TEST_F(MainFrmTest, KeepsItsWidthWhenTheTextGrowsOnAnOrdinaryTick) {
   EXPECT_EQ(clock.Width(), width);
 }
 
+TEST_F(MainFrmTest, TheLabelTakesTheRoomOfItsTextAndNoneWhenEmpty) {
+  Label& label = *Clock().timeText;
+  const int height = label.Height();
+  label.SetCaption("");
+  EXPECT_EQ(label.Width(), 0);
+  EXPECT_EQ(label.Height(), 0);
+  label.SetCaption(" ");
+  EXPECT_GT(label.Width(), 0);
+  EXPECT_EQ(label.Height(), height);  // a line of the font, whatever the text
+}
+
 TEST_F(MainFrmTest, TwelveHourTexts) {
   TMainFrm& clock = Clock();
   clock.dispFormat = 1;
