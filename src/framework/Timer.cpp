@@ -1,34 +1,53 @@
 #include "framework/Timer.h"
 
+#include <map>
+
+#include "framework/Application.h"
+
 namespace vantrel {
 namespace {
 
-constexpr UINT_PTR kTimerId = 1;
+// The running timers by the system's ids.
+std::map<UINT_PTR, Timer*>& Running() {
+  static std::map<UINT_PTR, Timer*> timers;
+  return timers;
+}
 
 }  // namespace
 
-Timer::Timer(Component* owner, unsigned intervalMs)
-    : Component(owner),
-      window_([this](UINT message, WPARAM, LPARAM, LRESULT&) {
-        if (message != WM_TIMER) return false;
-        if (onTimer) onTimer();
-        return true;
-      }),
-      intervalMs_(intervalMs) {
-  Restart();
+Timer::Timer(Component* owner, unsigned intervalMs) : Component(owner), intervalMs_(intervalMs) {
+  Start();
 }
 
-Timer::~Timer() { KillTimer(window_.Handle(), kTimerId); }
+Timer::~Timer() { Stop(); }
 
 void Timer::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  Restart();
+  Stop();
+  if (enabled_) Start();
 }
 
-void Timer::Restart() {
-  KillTimer(window_.Handle(), kTimerId);
-  if (enabled_) SetTimer(window_.Handle(), kTimerId, intervalMs_, nullptr);
+void Timer::Start() {
+  id_ = SetTimer(nullptr, 0, intervalMs_, &Timer::Fire);
+  if (id_) Running()[id_] = this;
+}
+
+void Timer::Stop() {
+  if (!id_) return;
+  KillTimer(nullptr, id_);
+  Running().erase(id_);
+  id_ = 0;
+}
+
+void CALLBACK Timer::Fire(HWND, UINT, UINT_PTR id, DWORD) {
+  const auto running = Running().find(id);
+  if (running == Running().end() || !running->second->onTimer) return;
+  try {
+    running->second->onTimer();
+  } catch (...) {
+    App().HandleException();
+  }
 }
 
 }  // namespace vantrel
