@@ -42,6 +42,8 @@ class Win32Form : public Form {
   void SetWidth(int width);
   void SetHeight(int height);
   void SetClientSize(int width, int height);
+  // Moves and sizes the window in one step.
+  void SetBounds(int left, int top, int width, int height);
 
   void Show();
   void Hide();
@@ -85,7 +87,6 @@ class Win32Form : public Form {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateHandle();
   void ApplyOwnLayering();
-  void SetBounds(int left, int top, int width, int height);
   MouseTarget TargetAt(int x, int y);
   void RouteMouse(UINT message, LPARAM lParam);
   void Paint();
