@@ -124,6 +124,13 @@ void TMainFrm::CreateParams(WindowParams& params) {
   params.owner = App().Handle();
 }
 
+LRESULT TMainFrm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Heard here rather than by a hidden window of its own, which would cost
+  // the start-up a window.
+  if (message == WM_SETTINGCHANGE) locale_.Refresh();
+  return Win32Form::WndProc(message, wParam, lParam);
+}
+
 void TMainFrm::UpdateTime() {
   const std::string text = FormatTimeText(dispFormat, clock_.Now(), locale_.TimeSeparator());
   timeText->SetCaption(" ");

@@ -69,6 +69,7 @@ class TMainFrm final : public Win32Form {
 
  protected:
   void CreateParams(WindowParams& params) override;
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   // Runs a dialog modally with the application as its owner, keeping it in

@@ -1,5 +1,7 @@
 #include "framework/LocaleSettings.h"
 
+#include <windows.h>
+
 #include <optional>
 
 #include "Main/TimeText.h"
@@ -16,18 +18,9 @@ std::optional<std::string> UserLocaleValue(LCTYPE item) {
 
 }  // namespace
 
-LocaleSettings::LocaleSettings()
-    // Top-level, not message-only: WM_SETTINGCHANGE is broadcast.
-    : window_(
-          [this](UINT message, WPARAM, LPARAM, LRESULT&) {
-            if (message == WM_SETTINGCHANGE) Read();
-            return false;
-          },
-          false) {
-  Read();
-}
+LocaleSettings::LocaleSettings() { Refresh(); }
 
-void LocaleSettings::Read() {
+void LocaleSettings::Refresh() {
   dateSeparator_ = DateSeparatorFromSetting(UserLocaleValue(LOCALE_SDATE));
   timeSeparator_ = TimeSeparatorFromSetting(UserLocaleValue(LOCALE_STIME));
 }

@@ -2,12 +2,11 @@
 
 #include <string>
 
-#include "framework/MessageWindow.h"
-
 namespace vantrel {
 
 // The date and time separators of the user's regional settings, read once
-// and again whenever the system announces a settings change.
+// and again on Refresh. The owner calls it when the system announces a
+// settings change (WM_SETTINGCHANGE), which every top-level window hears.
 class LocaleSettings final {
  public:
   LocaleSettings();
@@ -19,12 +18,11 @@ class LocaleSettings final {
   // What stands for ":" in a time text.
   const std::string& TimeSeparator() const { return timeSeparator_; }
 
- private:
-  void Read();
+  void Refresh();
 
+ private:
   std::string dateSeparator_;
   std::string timeSeparator_;
-  MessageWindow window_;
 };
 
 }  // namespace vantrel

@@ -4,7 +4,9 @@
 
 #include <string>
 
-#include "framework/LocaleSettings.h"
+#include "ClockFixture.h"
+#include "framework/Label.h"
+#include "framework/TrayIcon.h"
 
 namespace vantrel {
 namespace {
@@ -38,29 +40,34 @@ class RegionalSetting {
   std::string saved_;
 };
 
-TEST(LocaleSettings, ReadsTheSeparatorsAgainWhenTheSystemAnnouncesAChange) {
+using TrayIconLocaleTest = ClockFixture;
+
+TEST_F(TrayIconLocaleTest, TheClockReadsTheSeparatorsAgainWhenTheSystemAnnouncesAChange) {
   RegionalSetting date(LOCALE_SDATE);
   RegionalSetting time(LOCALE_STIME);
   ASSERT_TRUE(date.Set("/"));
   ASSERT_TRUE(time.Set(":"));
-  const LocaleSettings locale;
-  EXPECT_EQ(locale.DateSeparator(), "/");
-  EXPECT_EQ(locale.TimeSeparator(), ":");
+  TMainFrm& clock = Clock();
+  // The time and the date text, as a tick and a hover over the icon write them.
+  const auto texts = [&clock] {
+    clock.UpdateTime();
+    clock.TrayIconMouseMove();
+    return clock.timeText->Caption() + " " + clock.TrayIcon->Hint();
+  };
+  EXPECT_EQ(texts(), "9:05:03 2026/12/11");
 
   ASSERT_TRUE(date.Set("."));
   ASSERT_TRUE(time.Set("-"));
-  EXPECT_EQ(locale.DateSeparator(), "/") << "kept until the change is announced";
+  EXPECT_EQ(texts(), "9:05:03 2026/12/11") << "kept until the change is announced";
   RegionalSetting::AnnounceChange();
-  EXPECT_EQ(locale.DateSeparator(), ".");
-  EXPECT_EQ(locale.TimeSeparator(), "-");
+  EXPECT_EQ(texts(), "9-05-03 2026.12.11");
 
   // A date separator of more than one character is not used; the time text
   // takes the first byte of its own.
   ASSERT_TRUE(date.Set("--"));
   ASSERT_TRUE(time.Set(".:"));
   RegionalSetting::AnnounceChange();
-  EXPECT_EQ(locale.DateSeparator(), "/");
-  EXPECT_EQ(locale.TimeSeparator(), ".");
+  EXPECT_EQ(texts(), "9.05.03 2026/12/11");
 }
 
 }  // namespace
