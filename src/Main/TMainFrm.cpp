@@ -146,16 +146,20 @@ void TMainFrm::ApplyFont() {
   LabelFont font = timeText->Font();
   if (!dispFontName.empty()) font.face = dispFontName.substr(0, kMaxFaceBytes);
   font.height = ScreenFontHeight(dispFontSize);
-  timeText->SetFont(font);
-  // Face and size stay applied when the colour is not usable.
-  font.color = ColorFromName(dispFontColor);
+  try {
+    font.color = ColorFromName(dispFontColor);
+  } catch (...) {
+    timeText->SetFont(font);  // face and size stay applied when the colour is not usable
+    throw;
+  }
   font.bold = dispFontStyle == 1 || dispFontStyle == 3;
   font.underline = dispFontStyle == 2 || dispFontStyle == 3;
   timeText->SetFont(font);
   const Extent grown =
       ClockSizeAfterFontChange({Width(), Height()}, {timeText->Width(), timeText->Height()});
-  if (grown.height != Height()) SetHeight(grown.height);
-  if (grown.width != Width()) SetWidth(grown.width);
+  if (grown.width != Width() || grown.height != Height()) {
+    SetBounds(Left(), Top(), grown.width, grown.height);
+  }
 }
 
 void TMainFrm::Clock_TimerTimer() { UpdateTime(); }
