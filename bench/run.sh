@@ -5,14 +5,14 @@
 # taken pair by pair.
 #   BENCH_PAIRS (default 5) pairs, BENCH_SECONDS (default 60) of ticking each,
 #   then BENCH_TRACE_SECONDS (default 10) under strace to count wake-ups;
-#   BENCH_STARTS (default 15) further pairs of start-ups alone, as start-up
+#   BENCH_STARTS (default 30) further pairs of start-ups alone, as start-up
 #   varies far more from run to run than the other figures.
 set -u
 build_dir=$(cd "${1:-build/win32}" && pwd)
 pairs=${BENCH_PAIRS:-5}
 seconds=${BENCH_SECONDS:-60}
 trace_seconds=${BENCH_TRACE_SECONDS:-10}
-starts=${BENCH_STARTS:-15}
+starts=${BENCH_STARTS:-30}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../tests/harness/wine-env.sh"
 # A prefix of its own: no test or other clock shares its server or its
