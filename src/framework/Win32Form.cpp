@@ -75,6 +75,9 @@ void Win32Form::CreateHandle() {
   static const WindowClass windowClass("VantrelForm", &Win32Form::Procedure, CS_DBLCLKS);
   WindowParams params;
   CreateParams(params);
+  // Layered from the start: turning it on later makes the window system
+  // rework a window it has just made.
+  if (alphaBlend_ || transparentColor_) params.exStyle |= WS_EX_LAYERED;
   CreateWindowExA(params.exStyle, windowClass.Name(), caption_.c_str(), params.style, bounds_.left,
                   bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
                   params.owner, nullptr, GetModuleHandleA(nullptr), this);
