@@ -4,9 +4,10 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
+
+#include "framework/Timer.h"
 
 namespace vantrel {
 
@@ -36,29 +37,12 @@ inline std::string TextOf(HWND window) {
 // turns (modal loops included), for the lifetime of the object.
 class ThreadTimer final {
  public:
-  ThreadTimer(UINT intervalMs, std::function<void()> tick)
-      : tick_(std::move(tick)), id_(SetTimer(nullptr, 0, intervalMs, &Fire)) {
-    Running()[id_] = this;
+  ThreadTimer(unsigned intervalMs, std::function<void()> tick) : timer_(nullptr, intervalMs) {
+    timer_.onTimer = std::move(tick);
   }
-  ~ThreadTimer() {
-    KillTimer(nullptr, id_);
-    Running().erase(id_);
-  }
-  ThreadTimer(const ThreadTimer&) = delete;
-  ThreadTimer& operator=(const ThreadTimer&) = delete;
 
  private:
-  static std::map<UINT_PTR, ThreadTimer*>& Running() {
-    static std::map<UINT_PTR, ThreadTimer*> timers;
-    return timers;
-  }
-  static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD) {
-    const auto timer = Running().find(id);
-    if (timer != Running().end()) timer->second->tick_();
-  }
-
-  std::function<void()> tick_;
-  UINT_PTR id_;
+  Timer timer_;
 };
 
 // Watches for the standard error boxes (caption "Vantrel") that this thread
