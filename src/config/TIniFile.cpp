@@ -33,7 +33,8 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
   const DWORD attributes = GetFileAttributesA(path_.c_str());
   const bool readOnly =
       attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  if (readOnly || IsLinkedFile(path_) ||
+  if (!linked_) linked_ = IsLinkedFile(path_);
+  if (readOnly || *linked_ ||
       !WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str())) {
     throw EIniFileException(path_ + " に書き込めません");
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vantrel {
@@ -30,6 +31,9 @@ class TIniFile final {
 
  private:
   std::string path_;
+  // Whether the file is a link, asked at the first write: a save writes
+  // several keys, and the answer takes a few calls to the file system.
+  std::optional<bool> linked_;
 };
 
 }  // namespace vantrel
